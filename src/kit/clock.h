@@ -1,0 +1,15 @@
+#pragma once
+
+class GameTimer;
+
+// Drives game timers. The game uses a real clock; tests use a virtual one.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Begins a fresh countdown of the timer's current interval, replacing any running one.
+    virtual void start(GameTimer& timer) = 0;
+    // Cancels the timer's countdown, if any.
+    virtual void stop(GameTimer& timer) = 0;
+    // The timer is being destroyed.
+    virtual void release(GameTimer& timer) { stop(timer); }
+};

@@ -1,0 +1,28 @@
+#include "kit/game_timer.h"
+
+GameTimer::GameTimer(Clock& clock, int intervalMs, bool enabled)
+    : clock_(clock), interval_(intervalMs) {
+    setEnabled(enabled);
+}
+
+GameTimer::~GameTimer() { clock_.release(*this); }
+
+void GameTimer::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled_ && interval_ > 0) {
+        clock_.start(*this);
+    } else {
+        clock_.stop(*this);
+    }
+}
+
+void GameTimer::fire() {
+    if (!enabled_ || interval_ <= 0) {
+        return;
+    }
+    // Rearm first: a handler that disables or restarts the timer overrides this.
+    clock_.start(*this);
+    if (handler_) {
+        handler_();
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include "kit/clock.h"
+
+// An interval timer with one handler. Enabling starts a fresh countdown; while enabled it fires
+// every interval. A new interval applies from the next countdown. An interval of 0 never fires.
+class GameTimer {
+public:
+    GameTimer(Clock& clock, int intervalMs, bool enabled = false);
+    ~GameTimer();
+    GameTimer(const GameTimer&) = delete;
+    GameTimer& operator=(const GameTimer&) = delete;
+
+    void onTimer(std::function<void()> handler) { handler_ = std::move(handler); }
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    int interval() const { return interval_; }
+    void setInterval(int intervalMs) { interval_ = intervalMs; }
+
+    // Called by the clock when a countdown runs out.
+    void fire();
+
+private:
+    Clock& clock_;
+    int interval_;
+    bool enabled_ = false;
+    std::function<void()> handler_;
+};

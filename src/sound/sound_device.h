@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// The two kinds of sound device the game uses.
+enum class DeviceType { WaveAudio, Sequencer };
+
+// One invisible sound device of a screen. Every call returns at once and never fails: a missing
+// file, a missing sound font or no audio device simply gives silence.
+//
+// Commands: "open", "sound" (play the file from its start), "prev" (rewind an open device),
+// "play", "seek", "stop", "close". The command flag is set to false right before some commands.
+class SoundDevice {
+public:
+    virtual ~SoundDevice() = default;
+    virtual void setFileName(const QString& path) = 0;
+    virtual void setCommandFlag(bool flag) = 0;
+    virtual void command(const QString& cmd) = 0;
+
+    // Called on the UI thread when a piece played with "play" has ended.
+    void onDone(std::function<void()> handler) { done_ = std::move(handler); }
+
+protected:
+    void notifyDone() {
+        if (done_) {
+            done_();
+        }
+    }
+
+private:
+    std::function<void()> done_;
+};
+
+// Makes the devices of a screen. `name` is the control's name, used by tests and diagnostics.
+class SoundSystem {
+public:
+    virtual ~SoundSystem() = default;
+    virtual std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) = 0;
+};
