@@ -26,6 +26,12 @@ public:
     friend constexpr Checked operator-(Checked a, U b) { return a - Checked(b); }
     template <std::integral U>
     friend constexpr Checked operator*(Checked a, U b) { return a * Checked(b); }
+    template <std::integral U>
+    friend constexpr Checked operator+(U a, Checked b) { return Checked(a) + b; }
+    template <std::integral U>
+    friend constexpr Checked operator-(U a, Checked b) { return Checked(a) - b; }
+    template <std::integral U>
+    friend constexpr Checked operator*(U a, Checked b) { return Checked(a) * b; }
     constexpr Checked operator-() const { return Checked(-widen(*this)); }
 
     constexpr Checked& operator+=(Checked b) { return *this = *this + b; }

@@ -1,0 +1,25 @@
+#include "kit/fonts.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+QFont makeFont(const QStringList& families, double points, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+}  // namespace
+
+QFont GothicFont(double points, bool bold) {
+    return makeFont(QStringList() << "MS Gothic" << "IPAGothic" << "Noto Sans Mono CJK JP", points, bold);
+}
+
+QFont PGothicFont(double points, bool bold) {
+    return makeFont(QStringList() << "MS PGothic" << "IPAPGothic" << "Noto Sans CJK JP", points, bold);
+}
+
+QFont DefaultControlFont() { return PGothicFont(9); }

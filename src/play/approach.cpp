@@ -1,0 +1,62 @@
+#include "play/approach_rules.h"
+#include "play/frm_tezra.h"
+#include "state/angles.h"
+#include "state/game_state.h"
+
+namespace {
+constexpr int kStep = 3;
+constexpr int kEarthReached = 18;
+}  // namespace
+
+void FrmTezra::tmrInv_Timer(int i) {
+    GameState& g = sv.state;
+    tmrInv.at(i)->setEnabled(false);
+    imgInv[i]->hide();
+    const Int16 d = g.gInvDist.at(i);
+    invBand[i] = DistanceBand(d);
+    tmrInv[i]->setInterval(ApproachInterval(g.gLevel, i, mNearSlot, g.gRest, g.gInvAngle[i], d));
+    imgInv[i]->setPixmap(QPixmap::fromImage(g.gInvPictures.at(invBand[i]).at(invFrame[i])));
+    picMain->place(imgInv[i], AngleX(d, g.gInvAngle[i]) + mImgOfsX, AngleY(d, g.gInvAngle[i]) + 16);
+    g.gInvDist[i] = d - kStep;
+    if (g.gInvDist[i] > kEarthReached) {
+        if (i == mNearSlot && mBusy == 0) {
+            SoundBu(invFrame[i]);
+        }
+        imgInv[i]->show();
+        invFrame[i] = (invFrame[i] + 1) % 2;
+        tmrInv[i]->setEnabled(true);
+        return;
+    }
+    imgInv[i]->show();
+    BeginGameOver();
+}
+
+void FrmTezra::BeginGameOver() {
+    GameState& g = sv.state;
+    stopAllTimers();
+    // The next shot after a continue starts from its first tick.
+    fan = FanState{};
+    shotStep = 0;
+    hitTick = 0;
+    missTick = 0;
+    setFieldTop(35);
+    lockControlsForEndSequence();
+    mBusy = 1;
+    StopBgm();
+    cmdShoot->hide();
+    RedrawField();
+    lblMsg[0]->hide();
+    g.gInputAngle = 0;
+    ShowStatus();
+    ShowInputAngle();
+    const bool mirrored = g.gStage == 2;
+    const double lefts[] = {mirrored ? 150.0 : -150.0, mirrored ? 110.0 : -110.0};
+    const double tops[] = {230, 183};
+    for (int i = 0; i < 2; ++i) {
+        lblOverMsg[i]->setCaption("");
+        picMain->place(lblOverMsg[i], lefts[i], tops[i]);
+        lblOverMsg[i]->show();
+    }
+    flashTick = 0;
+    tmrGameOver1->setEnabled(true);
+}

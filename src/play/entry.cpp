@@ -1,0 +1,135 @@
+#include "kit/keys.h"
+#include "kit/navigator.h"
+#include "play/entry_rules.h"
+#include "play/frm_tezra.h"
+#include "play/play_colours.h"
+#include "state/game_state.h"
+
+void FrmTezra::Form_KeyPress(char32_t keyAscii) {
+    GameState& g = sv.state;
+    if (mBusy == 1) {
+        return;
+    }
+    if (keyAscii == KeyCode::Space) {
+        cmdShoot_Click();
+        return;
+    }
+    const TypedKey typed = TypeKey(g.gInputAngle, keyAscii);
+    g.gInputAngle = typed.angle;
+    if (typed.click) {
+        SoundPo();
+    }
+    ShowInputAngle();
+}
+
+void FrmTezra::Form_KeyDown(int keyCode, int shift) {
+    if (keyCode == KeyCode::F4 && shift == ShiftState::Alt) {
+        sv.nav.endProgram();
+        return;
+    }
+    if (keyCode == KeyCode::F1) {
+        if (cmdHelp->isEnabled()) {
+            cmdHelp_Click();
+        }
+        return;
+    }
+    if (keyCode == KeyCode::B && shift == (ShiftState::Shift | ShiftState::Ctrl) &&
+        sv.state.gLevel == 2) {
+        DrawScaleMarks();
+    }
+}
+
+void FrmTezra::cmdShoot_Click() {
+    GameState& g = sv.state;
+    g.gInputAngle = FiredAngle(g.gInputAngle);
+    ShowInputAngle();
+    if (g.gInputAngle == 0) {
+        return;
+    }
+    SoundPo();
+    g.gTarget = TargetSlot(g, aimedDirection());
+    mBusy = 1;
+    cmdShoot->hide();
+    picMain->setFocus();
+    lblMsg[0]->hide();
+    RedrawField();
+    tmrOugi->setEnabled(true);
+}
+
+int FrmTezra::aimedDirection() const { return mLineAngle + mLineDir * sv.state.gInputAngle; }
+
+void FrmTezra::ShowInputAngle() {
+    const Int16 angle = sv.state.gInputAngle;
+    if (angle != 0) {
+        lblAngle->setForeground(kWhite);
+        cmdShoot->show();
+        cmdShoot->setFocus();
+    } else {
+        lblAngle->setForeground(kEntryGrey);
+        cmdShoot->hide();
+    }
+    lblAngle->setCaption(QString::number(angle));
+}
+
+void FrmTezra::ShowStatus() {
+    lblRest->setCaption(QString::number(sv.state.gRest));
+    lblScore->setCaption(QString::number(sv.state.gScore));
+}
+
+void FrmTezra::RedrawField() {
+    picMain->setAutoRedraw(true);
+    picMain->cls();
+    for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw}) {
+        label->hide();
+    }
+    if (sv.state.gLevel == 1) {
+        DrawScaleMarks();
+    }
+    Line1[1]->p1.setX(1);
+    Line2->p1 = {0, 0};
+    Line2->p2 = {0, 0};
+    picMain->update();
+}
+
+void FrmTezra::HidePlayArea() {
+    for (QWidget* w : {static_cast<QWidget*>(picMain), picHiScore, picInp, picLevelDisp,
+                       static_cast<QWidget*>(lblMsg[0]), static_cast<QWidget*>(cmdChange),
+                       static_cast<QWidget*>(cmdEnd), static_cast<QWidget*>(cmdShoot),
+                       static_cast<QWidget*>(cmdHelp)}) {
+        w->hide();
+    }
+    tmrWatch->setEnabled(false);
+    lblMsg[0]->hide();
+    Frame1->hide();
+}
+
+void FrmTezra::ShowPlayArea() {
+    for (QWidget* w : {static_cast<QWidget*>(picMain), picHiScore, picInp, picLevelDisp,
+                       static_cast<QWidget*>(lblMsg[0]), static_cast<QWidget*>(cmdChange),
+                       static_cast<QWidget*>(cmdEnd), static_cast<QWidget*>(cmdHelp)}) {
+        w->show();
+    }
+    tmrWatch->setEnabled(true);
+    lblMsg[0]->show();
+    Frame1->show();
+}
+
+void FrmTezra::cmdChange_Click() {
+    sv.state.gScore = 300;
+    Screen* title = sv.nav.load("frmTezraStart");
+    sv.nav.unload(this);
+    sv.nav.show(title);
+}
+
+void FrmTezra::cmdEnd_Click() {
+    if (sv.state.gHiScore < sv.state.gScore) {
+        Screen* entry = sv.nav.load("frmHighScore");
+        sv.nav.unload(this);
+        sv.nav.showModal(entry, nullptr);
+        return;
+    }
+    sv.nav.unload(this);
+    sv.nav.endProgram();
+}
+
+void FrmTezra::cmdHelp_Click() { sv.nav.showModal(sv.nav.load("frmHelp"), nullptr); }

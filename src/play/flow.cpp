@@ -1,0 +1,246 @@
+#include <cmath>
+
+#include "kit/navigator.h"
+#include "play/flow_rules.h"
+#include "play/frm_tezra.h"
+#include "play/play_colours.h"
+#include "play/stage_rules.h"
+#include "state/angles.h"
+#include "state/game_state.h"
+
+namespace {
+constexpr int kFieldRestTop = 35;
+}  // namespace
+
+void FrmTezra::tmrAfterHit_Timer() {
+    tmrAfterHit->setEnabled(false);
+    GameState& g = sv.state;
+    mBusy = 1;
+    ++hitTick;
+    const HitFollowUp ticks = HitFollowUpFor(g.gLevel);
+    if (hitTick == ticks.hideTick && g.gTarget != kEmptySlot) {
+        imgInv.at(g.gTarget)->hide();
+    }
+    if (hitTick == ticks.endTick) {
+        if (g.gLevel == 3) {
+            lblHitPoint->hide();
+        }
+        hitTick = 0;
+        NextRound();
+        return;
+    }
+    tmrAfterHit->setEnabled(true);
+}
+
+void FrmTezra::tmrAfterMiss_Timer() {
+    tmrAfterMiss->setEnabled(false);
+    ++missTick;
+    const MissFollowUp ticks = MissFollowUpFor(sv.state.gLevel);
+    if (missTick <= ticks.lastShakeTick) {
+        setFieldTop(picMain->y() + (missTick % 2 == 1 ? -2 : 2));
+    } else if (missTick == ticks.putBackTick) {
+        setFieldTop(kFieldRestTop);
+    } else if (missTick == ticks.endTick) {
+        missTick = 0;
+        // A shot fired during the shake owns the field now: leave it alone.
+        if (mBusy == 0) {
+            RedrawField();
+            if (sv.state.gStage == 3) {
+                DrawCountArrow();
+            }
+        }
+        return;
+    }
+    tmrAfterMiss->setEnabled(true);
+}
+
+void FrmTezra::tmrWatch_Timer() {
+    tmrWatch->setEnabled(false);
+    if (mBusy == 1) {
+        setFocus();
+        lblMsg[0]->hide();
+        cmdHelp->setEnabled(false);
+        Frame1->setEnabled(false);
+        blinkTick = 0;
+        tmrWatch->setEnabled(true);
+        return;
+    }
+    cmdHelp->setEnabled(true);
+    Frame1->setEnabled(true);
+    if (cmdShoot->isVisibleTo(this)) {
+        setFocus();
+        cmdShoot->setFocus();
+        cmdHelp->setEnabled(false);
+        Frame1->setEnabled(false);
+        lblMsg[0]->setCaption(kPromptReady);
+        lblMsg[0]->setBackground(kBlinkBlue);
+    } else {
+        lblMsg[0]->setCaption(kPromptType);
+        lblMsg[0]->setBackground(kBlinkPurple);
+    }
+    ++blinkTick;
+    if (blinkTick <= 4) {
+        lblMsg[0]->show();
+    } else if (blinkTick == 5) {
+        lblMsg[0]->hide();
+    } else {
+        blinkTick = 0;
+    }
+    tmrWatch->setEnabled(true);
+}
+
+void FrmTezra::lockControlsForEndSequence() {
+    cmdHelp->setEnabled(false);
+    Frame1->setEnabled(false);
+    if (Screen* help = sv.nav.find("frmHelp")) {
+        sv.nav.unload(help);
+    }
+}
+
+void FrmTezra::BeginStageClear() {
+    GameState& g = sv.state;
+    mBusy = 1;
+    cmdShoot->hide();
+    RedrawField();
+    stopAllTimers();
+    lockControlsForEndSequence();
+    StopBgm();
+    const Advance next = AdvanceAfterClear(g.gLevel, g.gStage);
+    g.gLevel = next.level;
+    g.gStage = next.stage;
+    if (next.allClear) {
+        BeginAllClear();
+        return;
+    }
+    // The grey copy stands 7 pixels lower as the white one's shadow.
+    const int tops[] = {173, 180};
+    for (int i = 0; i < 2; ++i) {
+        const int y = static_cast<int>(std::lround(picMain->toScreen(0, tops[i]).y()));
+        lblClearMsg[i]->move(lblClearMsg[i]->x(), y + FieldCanvas::kBorder);
+    }
+    clearTick = 0;
+    tmrMsgSClear->setEnabled(true);
+}
+
+void FrmTezra::tmrMsgSClear_Timer() {
+    tmrMsgSClear->setEnabled(false);
+    mBusy = 1;
+    ++clearTick;
+    const ClearStep step = ClearStepFor(clearTick);
+    if (step == ClearStep::ShowAndSound || step == ClearStep::Show) {
+        lblClearMsg[1]->show();
+        lblClearMsg[0]->show();
+        if (step == ClearStep::ShowAndSound) {
+            SoundStageClear();
+        }
+    } else if (step == ClearStep::Hide || step == ClearStep::End) {
+        lblClearMsg[1]->hide();
+        lblClearMsg[0]->hide();
+    }
+    if (step != ClearStep::End) {
+        tmrMsgSClear->setEnabled(true);
+        return;
+    }
+    clearTick = 0;
+    Screen* briefing = sv.nav.load("frmStageMsg");
+    sv.nav.hide(this);
+    sv.nav.showModal(briefing, [this] {
+        sv.nav.show(this);
+        InitPlayScreen();
+    });
+}
+
+void FrmTezra::BeginAllClear() {
+    GameState& g = sv.state;
+    stopAllTimers();
+    mBusy = 1;
+    StopBgm();
+    cmdShoot->hide();
+    RedrawField();
+    lblMsg[0]->hide();
+    g.gInputAngle = 0;
+    ShowStatus();
+    ShowInputAngle();
+    HidePlayArea();
+    sv.nav.showModal(sv.nav.load("frmAllClear"), [this] {
+        ShowPlayArea();
+        mBusy = 0;
+        cmdChange_Click();
+    });
+}
+
+void FrmTezra::tmrGameOver1_Timer() {
+    tmrGameOver1->setEnabled(false);
+    ++flashTick;
+    if (flashTick == 1) {
+        savedPicture = picMain->picture();
+        blankPicture = QImage();
+    } else if (flashTick <= 10) {
+        const bool even = flashTick % 2 == 0;
+        setFieldTop(picMain->y() + (even ? -2 : 2));
+        picMain->setPicture(even ? blankPicture : savedPicture);
+        if (flashTick == 2 || flashTick == 6) {
+            SoundDen();
+        }
+    } else if (flashTick == 11) {
+        setFieldTop(kFieldRestTop);
+        picMain->setPicture(savedPicture);
+        savedPicture = QImage();
+        blankPicture = QImage();
+    } else {
+        flashTick = 0;
+        RedrawField();
+        for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
+            line->colour = kWhite;
+        }
+        const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
+        Line2->p2 = {AngleX(310, a), AngleY(310, a)};
+        picMain->update();
+        typeTick = 0;
+        tmrGameOver2->setEnabled(true);
+        return;
+    }
+    tmrGameOver1->setEnabled(true);
+}
+
+int FrmTezra::attackerAngle() const {
+    return (sv.state.gInvAngle.at(NearestSlot(sv.state)) - mLineAngle) * mLineDir;
+}
+
+void FrmTezra::tmrGameOver2_Timer() {
+    tmrGameOver2->setEnabled(false);
+    mBusy = 1;
+    if (typeTick < 50) {
+        if (typeTick <= 12) {
+            overText[0] = OverLine0(attackerAngle(), typeTick);
+        } else if (typeTick <= 23) {
+            overText[1] = OverLine1(typeTick);
+        }
+        switch (TypeSoundFor(typeTick)) {
+            case TypeSound::Click: SoundClick(); break;
+            case TypeSound::Gun: SoundGun(); break;
+            case TypeSound::None: break;
+        }
+        lblOverMsg[0]->setCaption(overText[0]);
+        lblOverMsg[1]->setCaption(overText[1]);
+        ++typeTick;
+        tmrGameOver2->setEnabled(true);
+        return;
+    }
+    typeTick = 0;
+    for (int i = 0; i < 2; ++i) {
+        overText[i].clear();
+        lblOverMsg[i]->setCaption("");
+        lblOverMsg[i]->show();
+    }
+    HidePlayArea();
+    sv.nav.showModal(sv.nav.load("frmGameOver"), [this] {
+        ShowPlayArea();
+        mBusy = 0;
+        if (sv.state.gRetryFlag == 1) {
+            InitPlayScreen();
+        } else {
+            cmdChange_Click();
+        }
+    });
+}

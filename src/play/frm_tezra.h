@@ -1,0 +1,187 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QImage>
+#include <QRadioButton>
+#include <array>
+#include <memory>
+
+#include "kit/controls.h"
+#include "kit/field_canvas.h"
+#include "kit/game_timer.h"
+#include "kit/screen.h"
+#include "play/shot_rules.h"
+#include "sound/sound_device.h"
+#include "state/checked_int.h"
+
+
+// The play screen: the field, the angle entry, the status boxes and the game's sequences.
+// Its handlers and procedures are split over the play/ sources by the part of play they serve.
+class FrmTezra : public Screen {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "frmTezra";
+    static constexpr int kClientWidth = 634;
+    static constexpr int kClientHeight = 449;
+
+    explicit FrmTezra(Services& services);
+    ~FrmTezra() override;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_KeyPress(char32_t keyAscii) override;
+
+    // --- controls -------------------------------------------------------------------------
+    QWidget* picLevelDisp;
+    GameLabel* lblLevel;
+    GameLabel* lblStage;
+    QGroupBox* Frame1;
+    GameLabel* lblBGM;
+    std::array<QRadioButton*, 2> optOnOff;
+    QWidget* picHiScore;
+    GameLabel* lblHiScore;
+    GameLabel* lblHiName;
+    FieldCanvas* picMain;
+    QWidget* picRest;
+    GameLabel* lblRest;
+    QLabel* imgD;
+    QWidget* picScore;
+    GameLabel* lblScore;
+    std::array<FieldLine*, 2> Line1;
+    FieldLine* Line2;
+    GameLabel* lbl0LR;
+    GameLabel* lblArw;
+    std::array<QLabel*, 3> imgInv;
+    GameLabel* lblHitMsg;
+    GameLabel* lblHitAngle;
+    GameLabel* lblHitPoint;
+    std::array<GameLabel*, 2> lblClearMsg;
+    std::array<GameLabel*, 2> lblOverMsg;
+    QWidget* picInp;
+    GameLabel* lblAngle;
+    QPushButton* cmdShoot;
+    std::array<GameLabel*, 1> lblMsg;
+    QPushButton* cmdChange;
+    QPushButton* cmdEnd;
+    QPushButton* cmdHelp;
+
+    // --- timers ---------------------------------------------------------------------------
+    std::array<std::unique_ptr<GameTimer>, 3> tmrInv;
+    std::unique_ptr<GameTimer> tmrOugi;
+    std::unique_ptr<GameTimer> tmrS;
+    std::unique_ptr<GameTimer> tmrAfterHit;
+    std::unique_ptr<GameTimer> tmrAfterMiss;
+    std::unique_ptr<GameTimer> tmrWatch;
+    std::unique_ptr<GameTimer> tmrMsgSClear;
+    std::unique_ptr<GameTimer> tmrGameOver1;
+    std::unique_ptr<GameTimer> tmrGameOver2;
+
+    // --- sound devices --------------------------------------------------------------------
+    std::unique_ptr<SoundDevice> mmcShoot, mmcPyu, mmcDen, mmcPo, mmcPu, mmcClick, mmcGun,
+        mmcSClear, mmcMidi;
+    std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;
+
+    // --- screen state ---------------------------------------------------------------------
+    Int16 mBusy;
+    Int16 mImgOfsX;
+    std::array<Int16, 4> mPoints{};
+    Int16 mLineAngle;
+    Int16 mLineDir;
+    Int16 mNearSlot;
+    Int16 mBgmLoop;
+
+    // State the sequences keep between ticks.
+    FanState fan;
+    Int16 shotStep;
+    std::array<Int16, 3> invFrame{};
+    std::array<Int16, 3> invBand{};
+    Int16 hitTick;
+    Int16 missTick;
+    Int16 blinkTick;
+    Int16 clearTick;
+    Int16 flashTick;
+    QImage savedPicture;
+    QImage blankPicture;
+    Int16 typeTick;
+    std::array<QString, 2> overText;
+
+    // --- set-up (stage_setup.cpp) ---------------------------------------------------------
+    void InitPlayScreen();
+    void SetupStage();
+    void NextRound();
+
+    // --- placement (placement.cpp) --------------------------------------------------------
+    void PlaceOne();
+    void PlaceOneMoving();
+    void PlaceThree();
+    void PlaceThreeMoving();
+    void DrawCountArrow();
+    void DrawScaleMarks();
+
+    // --- entry and controls (entry.cpp) ---------------------------------------------------
+    void cmdShoot_Click();
+    void cmdChange_Click();
+    void cmdEnd_Click();
+    void cmdHelp_Click();
+    void ShowStatus();
+    void ShowInputAngle();
+    void RedrawField();
+    void HidePlayArea();
+    void ShowPlayArea();
+
+    // --- shot (shot.cpp) ------------------------------------------------------------------
+    void tmrOugi_Timer();
+    void tmrS_Timer();
+    void ScoreHit();
+    void HandleMiss();
+    void ShowHitMessage();
+    void DrawMissBurst(float x, float y);
+
+    // --- approach (approach.cpp) ----------------------------------------------------------
+    void tmrInv_Timer(int index);
+    void BeginGameOver();
+
+    // --- flow (flow.cpp) ------------------------------------------------------------------
+    void tmrAfterHit_Timer();
+    void tmrAfterMiss_Timer();
+    void tmrWatch_Timer();
+    void BeginStageClear();
+    void tmrMsgSClear_Timer();
+    void BeginAllClear();
+    void tmrGameOver1_Timer();
+    void tmrGameOver2_Timer();
+
+    // --- sound (effects.cpp) --------------------------------------------------------------
+    void SoundShoot();
+    void SoundPyu();
+    void SoundDen();
+    void SoundBu(int frame);
+    void SoundPo();
+    void SoundPu();
+    void SoundClick();
+    void SoundGun();
+    void SoundStageClear();
+    void PlayBgm();
+    void StopBgm();
+    void optOnOff_Click(int index);
+    void mmcMidi_Done();
+
+private:
+    void buildControls();
+    void buildTimers();
+    void buildSoundDevices();
+    // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
+    void FinishThreePlacement();
+    // Puts a label's top-left corner at (x, y) in field units, x counted towards the screen's
+    // right whatever the stage's mirroring: dx > 0 is to the right on screen.
+    void placeOnScreenSide(QWidget* label, double x, double dx, double y);
+    void setFieldTop(int top);
+    void stopAllTimers();
+    // An end sequence takes the controls away at once instead of at the guard's next tick.
+    void lockControlsForEndSequence();
+    // The absolute direction of the typed angle counted from the red line.
+    int aimedDirection() const;
+    // The angle of the invader nearest the cannon, counted from the red line.
+    int attackerAngle() const;
+};

@@ -1,0 +1,145 @@
+#include <cmath>
+
+#include "play/frm_tezra.h"
+#include "play/play_colours.h"
+#include "state/angles.h"
+#include "state/game_state.h"
+#include "state/random_source.h"
+
+namespace {
+constexpr int kFanRadius = 35;
+constexpr int kShotRange = 310;
+constexpr int kMissPenalty = 30;
+}  // namespace
+
+void FrmTezra::tmrOugi_Timer() {
+    tmrOugi->setEnabled(false);
+    GameState& g = sv.state;
+    const bool firstTick = fan.fanActive == 0;
+    const FanTick tick = StepFan(fan, g.gStage, mLineAngle, mLineDir, g.gInputAngle);
+    if (firstTick && fan.fanActive == 1) {
+        picMain->setAutoRedraw(true);
+    }
+    if (tick.slice) {
+        picMain->pie({0, 0}, kFanRadius, kRed, tick.slice->from, tick.slice->to);
+    }
+    if (tick.finished) {
+        fan.fanActive = 0;
+        picMain->setAutoRedraw(false);
+        if ((g.gStage == 1 || g.gStage == 2) && g.gInputAngle < 45) {
+            // The upper strand would show through a narrow fan.
+            Line1[1]->p1.setX(33);
+            picMain->update();
+        }
+        tmrS->setEnabled(true);
+        return;
+    }
+    SoundPu();
+    tmrOugi->setEnabled(true);
+}
+
+void FrmTezra::tmrS_Timer() {
+    tmrS->setEnabled(false);
+    GameState& g = sv.state;
+    const int d = aimedDirection();
+    const double length = ShotLength(shotStep);
+    Line2->visible = false;
+    Line2->p2 = {AngleX(length, d), AngleY(length, d)};
+    Line2->visible = true;
+    picMain->update();
+    if (shotStep < 5) {
+        if (shotStep == 0) {
+            SoundShoot();
+        }
+        ++shotStep;
+        tmrS->setEnabled(true);
+        return;
+    }
+    shotStep = 0;
+    if (g.gTarget != kEmptySlot) {
+        const int t = g.gTarget;
+        tmrInv.at(t)->setEnabled(false);
+        imgInv.at(t)->setPixmap(
+            QPixmap::fromImage(g.gInvPictures.at(DistanceBand(g.gInvDist.at(t)))[2]));
+        SoundPyu();
+        ScoreHit();
+    } else {
+        DrawMissBurst(AngleX(kShotRange, d), AngleY(kShotRange, d));
+        SoundDen();
+        HandleMiss();
+    }
+}
+
+void FrmTezra::ScoreHit() {
+    GameState& g = sv.state;
+    const int t = g.gTarget;
+    ShowHitMessage();
+    const int rel = (g.gInvAngle.at(t) - mLineAngle) * mLineDir;
+    const int band = DistanceBand(g.gInvDist.at(t));
+    const QPointF p(AngleX(g.gInvDist[t], g.gInvAngle[t]), AngleY(g.gInvDist[t], g.gInvAngle[t]));
+    const Award award = AwardFor(rel, band, g.gLevel, mPoints, sv.random);
+    g.gScore += award.points;
+    if (award.labelShown) {
+        lblHitPoint->setCaption(QString::number(award.points));
+        lblHitPoint->setForeground(award.colour);
+        if (award.side == LabelSide::RightAbove) {
+            placeOnScreenSide(lblHitPoint, p.x(), 12, p.y() + 7);
+        } else {
+            placeOnScreenSide(lblHitPoint, p.x(), -20, p.y() + 16);
+        }
+        lblHitPoint->show();
+    }
+    g.gRest -= 1;
+    ShowStatus();
+    g.gLastAngle3 = g.gLastAngle2;
+    g.gLastAngle2 = g.gLastAngle1;
+    g.gLastAngle1 = aimedDirection();
+    hitTick = 0;
+    tmrAfterHit->setEnabled(true);
+}
+
+void FrmTezra::HandleMiss() {
+    GameState& g = sv.state;
+    mBusy = 0;
+    const Int32 left = g.gScore - kMissPenalty;
+    g.gScore = left < 0 ? Int32(0) : left;
+    ShowStatus();
+    if (g.gScore == 0) {
+        BeginGameOver();
+        return;
+    }
+    ShowHitMessage();
+    g.gInputAngle = 0;
+    ShowInputAngle();
+    missTick = 0;
+    tmrAfterMiss->setEnabled(true);
+}
+
+void FrmTezra::ShowHitMessage() {
+    GameState& g = sv.state;
+    const int h = g.gInputAngle / 2;
+    const int direction = g.gStage == 3 ? static_cast<int>(h * mLineDir + mLineAngle) : h;
+    const QPointF q(AngleX(130, direction), AngleY(130, direction));
+    placeOnScreenSide(lblHitMsg, q.x(), -60, q.y() + 60);
+    placeOnScreenSide(lblHitAngle, q.x(), -60, q.y() + 21);
+    lblHitMsg->setCaption(g.gTarget == kEmptySlot ? "ミス !!" : "命中 !!");
+    lblHitAngle->setCaption(QString::number(g.gInputAngle) + "゜");
+    lblHitMsg->show();
+    lblHitAngle->show();
+}
+
+void FrmTezra::DrawMissBurst(float x, float y) {
+    picMain->setAutoRedraw(true);
+    RandomSource& rnd = sv.random;
+    auto ray = [&](int lengthSpan, int lengthBase) {
+        const float a = rnd.next() * 360.0f;
+        const int len = static_cast<int>(std::floor(rnd.next() * lengthSpan)) + lengthBase;
+        picMain->line({x, y}, {x + AngleX(len, a), y + AngleY(len, a)}, kRed);
+    };
+    for (int i = 0; i < 61; ++i) {
+        ray(9, 0);
+    }
+    for (int i = 0; i < 13; ++i) {
+        ray(8, 9);
+    }
+}

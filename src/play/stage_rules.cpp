@@ -1,0 +1,44 @@
+#include "play/stage_rules.h"
+
+std::optional<LevelRules> RulesForLevel(int level) {
+    switch (level) {
+        case 1: return LevelRules{{20, 30, 40, 50}, "やさしい", true, true, 10};
+        case 2: return LevelRules{{40, 50, 60, 70}, "ふつう", true, false, 15};
+        case 3: return LevelRules{{50, 70, 80, 90}, "むずかしい", false, false, 20};
+        default: return std::nullopt;
+    }
+}
+
+std::optional<StageRules> RulesForStage(int stage) {
+    const QLineF right(0, 0, 310, 0);
+    const QLineF upperStrand(1, 1, 310, 1);
+    switch (stage) {
+        case 1: return StageRules{631, -315, 274, -16, right, false, upperStrand, true, "midi0001.mid"};
+        case 2: return StageRules{-631, 315, 310, 16, right, false, upperStrand, true, "midi0002.mid"};
+        case 3:
+            return StageRules{631, -315, std::nullopt, -16, QLineF(0, 0, 0, 310), true,
+                              upperStrand, false, "midi0003.mid"};
+        default: return std::nullopt;
+    }
+}
+
+Placement PlacementFor(int level, int stage) {
+    if (stage < 1 || stage > 3 || level < 1 || level > 3) {
+        return Placement::None;
+    }
+    const bool moving = stage == 3;
+    if (level == 3) {
+        return moving ? Placement::ThreeMoving : Placement::Three;
+    }
+    return moving ? Placement::OneMoving : Placement::One;
+}
+
+Advance AdvanceAfterClear(int level, int stage) {
+    if (stage < 3) {
+        return {level, stage + 1, false};
+    }
+    if (level >= 3) {
+        return {3, 1, true};
+    }
+    return {level + 1, 1, false};
+}

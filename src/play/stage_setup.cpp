@@ -1,0 +1,152 @@
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+#include "kit/navigator.h"
+#include "play/frm_tezra.h"
+#include "play/play_colours.h"
+#include "play/stage_rules.h"
+#include "state/game_state.h"
+#include "state/number_text.h"
+#include "persist/data_files.h"
+
+void FrmTezra::Form_Load() { InitPlayScreen(); }
+
+void FrmTezra::InitPlayScreen() {
+    GameState& g = sv.state;
+    sizeAndCentre(kClientWidth, kClientHeight);
+    g.gTwipsMin = g.gTwipsX > g.gTwipsY ? g.gTwipsY : g.gTwipsX;
+    // The field stays 635 x 354 pixels; the factors only differ on exotic displays.
+    picMain->move(static_cast<int>(std::floor((kClientWidth - picMain->width()) / 2.0)),
+                  picMain->y());
+    SetupStage();
+    NextRound();
+}
+
+void FrmTezra::SetupStage() {
+    GameState& g = sv.state;
+    RedrawField();
+
+    if (const auto level = RulesForLevel(g.gLevel)) {
+        for (int band = 0; band < 4; ++band) {
+            mPoints[band] = level->points[band];
+        }
+        lblLevel->setCaption(level->name);
+        if (level->singleInvader) {
+            for (int slot = 1; slot < 3; ++slot) {
+                g.gInvAngle[slot] = kEmptySlot;
+                g.gInvDist[slot] = kEmptySlot;
+            }
+            mNearSlot = 0;
+        }
+        lbl0LR->setVisible(level->zeroMarkShown);
+        g.gRest = level->invaders;
+    }
+
+    QString musicFile;
+    if (const auto stage = RulesForStage(g.gStage)) {
+        picMain->setScale(stage->scaleLeft, 313, stage->scaleWidth, -350);
+        if (stage->zeroMarkLeft) {
+            lbl0LR->move(picMain->toScreen(*stage->zeroMarkLeft, 0).x() + FieldCanvas::kBorder,
+                         lbl0LR->y());
+        } else {
+            lbl0LR->hide();
+        }
+        mImgOfsX = stage->imageOffsetX;
+        Line1[0]->p1 = stage->line0.p1();
+        Line1[0]->p2 = stage->line0.p2();
+        Line1[0]->dotted = stage->line0Dotted;
+        Line1[0]->visible = true;
+        Line1[1]->p1 = stage->line1.p1();
+        Line1[1]->p2 = stage->line1.p2();
+        Line1[1]->visible = stage->line1Visible;
+        musicFile = stage->musicFile;
+    }
+
+    g.gInputAngle = 0;
+    setKeyPreview(true);
+    g.gLastAngle1 = 90;
+    g.gLastAngle2 = 10;
+    g.gLastAngle3 = 180;
+    mLineAngle = 0;
+    mLineDir = 1;
+    g.gTarget = kEmptySlot;
+    for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
+        line->colour = kRed;
+    }
+    picMain->update();
+
+    if (!musicFile.isEmpty()) {
+        mmcMidi->setFileName(g.gAppDir + musicFile);
+    }
+    const std::pair<SoundDevice*, const char*> effects[] = {
+        {mmcShoot.get(), "wav_shot.wav"}, {mmcPyu.get(), "wav_pyu.wav"},
+        {mmcDen.get(), "wav_den.wav"},    {mmcBu[0].get(), "wav_bu0.wav"},
+        {mmcBu[1].get(), "wav_bu1.wav"},  {mmcPo.get(), "wav_po.wav"},
+        {mmcPu.get(), "wav_pu.wav"},      {mmcClick.get(), "wav_clic.wav"},
+        {mmcGun.get(), "wav_gun.wav"},    {mmcSClear.get(), "wav_clea.wav"},
+    };
+    for (auto [device, file] : effects) {
+        device->setFileName(g.gAppDir + file);
+    }
+    mmcDen->command("open");
+    PlayBgm();
+
+    lblStage->setCaption(QString::number(g.gStage));
+    lblHiScore->setCaption(WithSignPosition(g.gHiScore));
+    lblHiName->setCaption(g.gHiName);
+    ShowStatus();
+    ShowInputAngle();
+}
+
+void FrmTezra::NextRound() {
+    GameState& g = sv.state;
+    if (g.gRest == 0) {
+        BeginStageClear();
+        return;
+    }
+    g.gInputAngle = 0;
+    ShowInputAngle();
+    for (QLabel* image : imgInv) {
+        image->hide();
+    }
+    RedrawField();
+    switch (PlacementFor(g.gLevel, g.gStage)) {
+        case Placement::One: PlaceOne(); break;
+        case Placement::OneMoving: PlaceOneMoving(); break;
+        case Placement::Three: PlaceThree(); break;
+        case Placement::ThreeMoving: PlaceThreeMoving(); break;
+        case Placement::None: break;
+    }
+}
+
+void FrmTezra::Form_Unload() {
+    // Nothing of this screen may tick once it is gone.
+    stopAllTimers();
+    for (SoundDevice* device : {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(),
+                                mmcBu[1].get(), mmcPo.get(), mmcPu.get(), mmcClick.get(),
+                                mmcGun.get(), mmcSClear.get()}) {
+        device->command("close");
+    }
+    mmcMidi->command("close");
+    SaveMusicSetting(sv.state);
+}
+
+void FrmTezra::stopAllTimers() {
+    for (auto& timer : tmrInv) {
+        timer->setEnabled(false);
+    }
+    for (GameTimer* timer : {tmrOugi.get(), tmrS.get(), tmrAfterHit.get(), tmrAfterMiss.get(),
+                             tmrWatch.get(), tmrMsgSClear.get(), tmrGameOver1.get(),
+                             tmrGameOver2.get()}) {
+        timer->setEnabled(false);
+    }
+}
+
+void FrmTezra::setFieldTop(int top) { picMain->move(picMain->x(), top); }
+
+void FrmTezra::placeOnScreenSide(QWidget* label, double x, double dx, double y) {
+    // x grows leftwards on the mirrored field, so a step to the right on screen is a step back.
+    const double step = picMain->scaleWidth() < 0 ? -dx : dx;
+    picMain->place(label, x + step, y);
+}
