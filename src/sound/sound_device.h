@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 
 // The two kinds of sound device the game uses.
 enum class DeviceType { WaveAudio, Sequencer };
@@ -13,7 +14,7 @@ enum class DeviceType { WaveAudio, Sequencer };
 // Commands: "open", "sound" (play the file from its start), "prev" (rewind an open device),
 // "play", "seek", "stop", "close". The command flag is set to false right before some commands.
 class SoundDevice {
-public:
+  public:
     virtual ~SoundDevice() = default;
     virtual void setFileName(const QString& path) = 0;
     virtual void setCommandFlag(bool flag) = 0;
@@ -22,20 +23,21 @@ public:
     // Called on the UI thread when a piece played with "play" has ended.
     void onDone(std::function<void()> handler) { done_ = std::move(handler); }
 
-protected:
+  protected:
+    // The handler may send commands to this device; nothing of the device is touched after it.
     void notifyDone() {
         if (done_) {
             done_();
         }
     }
 
-private:
+  private:
     std::function<void()> done_;
 };
 
 // Makes the devices of a screen. `name` is the control's name, used by tests and diagnostics.
 class SoundSystem {
-public:
+  public:
     virtual ~SoundSystem() = default;
     virtual std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) = 0;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "sound/midi_engine.h"
+#include "sound/sound_device.h"
+
+struct RealSoundOptions {
+    MidiOutput midiOutput = MidiOutput::Speakers;
+    QStringList soundFonts = MidiEngine::systemSoundFonts();
+};
+
+// The game's sound: WAV effects through Qt Multimedia, MIDI music through FluidSynth. Made in an
+// instant: the synthesizer starts on its own thread. With no audio output the effects are
+// silent devices and the music is silent too; nothing else notices.
+class RealSoundSystem : public SoundSystem {
+  public:
+    explicit RealSoundSystem(RealSoundOptions options = {});
+    ~RealSoundSystem() override;
+
+    std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) override;
+
+    // Whether WAV effects reach an audio output (decided once, when the system is made).
+    bool effectsAudible() const { return effectsAudible_; }
+    // The state of the synthesizer, for diagnostics and tests.
+    MidiEngine::State musicState() const { return midi_->state(); }
+
+  private:
+    bool effectsAudible_;
+    std::shared_ptr<MidiEngine> midi_;
+};
