@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// The data files are in Windows code page 932, the Shift-JIS variant Windows writes.
+
+// The character written in place of one that the code page cannot hold.
+inline constexpr char16_t kUnencodableSubstitute = u'？';
+
+// The text in code page 932; a character it cannot hold becomes kUnencodableSubstitute.
+QByteArray EncodeCp932(QStringView text);
+
+// The bytes read as code page 932; bytes that are no character decode to a control character.
+QString DecodeCp932(QByteArrayView bytes);
+
+// Whether every character of the text has a place in code page 932.
+bool IsCp932Encodable(QStringView text);

@@ -1,0 +1,86 @@
+#include "persist/data_files.h"
+
+#include <QDir>
+#include <cstdint>
+#include <functional>
+#include <limits>
+
+#include "persist/data_file_io.h"
+#include "persist/number_text.h"
+#include "state/game_state.h"
+
+namespace {
+// Files are opened one at a time, so the first free file number is always this one.
+constexpr int kFileNumber = 1;
+
+template <typename T>
+std::optional<std::int64_t> ReadNumberFor(const QString& line) {
+    return ReadWholeNumber(line, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+}
+
+// Stores the lines read into the state; false (storing nothing) when a number is out of range.
+using StoreLines = std::function<bool(const QStringList&)>;
+
+void ReadDataFile(GameState& state, const char* name, const QStringList& defaultLines,
+                  const StoreLines& store) {
+    state.gFileNo = QString::number(kFileNumber);
+    const QString path = state.gAppDir + QLatin1String(name);
+    const std::optional<QStringList> lines = ReadDataLines(path, defaultLines.size());
+    if (lines && lines->size() == defaultLines.size() && store(*lines)) {
+        return;
+    }
+    // Unwritable folder: the defaults still hold for this run.
+    WriteDataLines(path, defaultLines);
+    store(defaultLines);
+}
+}  // namespace
+
+void SetAppDir(GameState& state, const QString& programFolder) {
+    QString folder = QDir::toNativeSeparators(programFolder);
+    if (!folder.endsWith(QDir::separator())) {
+        folder += QDir::separator();
+    }
+    state.gAppDir = folder;
+}
+
+void LoadHighScoreFile(GameState& state) {
+    ReadDataFile(state, kHighScoreFile, {QString::number(kDefaultHiScore), kDefaultHiName},
+                 [&state](const QStringList& lines) {
+                     const auto score = ReadNumberFor<std::int32_t>(lines[0]);
+                     if (!score) {
+                         return false;
+                     }
+                     state.gHiScore = *score;
+                     state.gHiName = PrintableText(lines[1]);
+                     return true;
+                 });
+}
+
+void LoadNoteText(GameState& state) {
+    ReadDataFile(state, kNoteFile, {kMissingNoteText}, [&state](const QStringList& lines) {
+        state.gNoteText = PrintableText(lines[0]);
+        return true;
+    });
+}
+
+void LoadMusicSetting(GameState& state) {
+    ReadDataFile(state, kMusicFile, {QString::number(kDefaultBgmOn)},
+                 [&state](const QStringList& lines) {
+                     const auto bgmOn = ReadNumberFor<std::int16_t>(lines[0]);
+                     if (!bgmOn) {
+                         return false;
+                     }
+                     state.gBgmOn = *bgmOn;
+                     return true;
+                 });
+}
+
+bool SaveHighScore(const GameState& state) {
+    return WriteDataLines(state.gAppDir + QLatin1String(kHighScoreFile),
+                          {FormatWithSignPosition(state.gHiScore), state.gHiName});
+}
+
+bool SaveMusicSetting(const GameState& state) {
+    return WriteDataLines(state.gAppDir + QLatin1String(kMusicFile),
+                          {FormatWithSignPosition(state.gBgmOn)});
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+struct GameState;
+
+// The game's three data files in its own folder: the high score and its holder, the note line
+// of the version dialog and the music switch.
+
+inline constexpr const char* kHighScoreFile = "dat_high.ini";
+inline constexpr const char* kNoteFile = "dat_cot.ini";
+inline constexpr const char* kMusicFile = "dat_midi.ini";
+
+inline constexpr int kDefaultHiScore = 300;
+inline const QString kDefaultHiName = QStringLiteral("ずび");
+inline const QString kMissingNoteText =
+    QStringLiteral("失われたファイルがあります．もう一度セットアップしてください．");
+inline constexpr int kDefaultBgmOn = 1;
+
+// gAppDir = the program's folder with the platform's separator appended (unless it ends in one).
+void SetAppDir(GameState& state, const QString& programFolder);
+
+// The readers read their file from gAppDir into the state. A file that is missing, has fewer
+// lines than they read or holds a number out of its variable's range is rewritten with its
+// default lines ("300" and "ずび", the note sentence above, "1") and the defaults hold. When
+// that rewrite fails too (a folder that cannot be written) the defaults hold all the same.
+// Text lines lose their control characters. Each sets gFileNo while its file is open.
+void LoadHighScoreFile(GameState& state);  // gHiScore, gHiName
+void LoadNoteText(GameState& state);       // gNoteText
+void LoadMusicSetting(GameState& state);   // gBgmOn
+
+// The writers replace their file whole; a failure leaves the old file and the state as they
+// were and returns false. Characters code page 932 lacks are written as "？".
+bool SaveHighScore(const GameState& state);     // " 1250", then gHiName
+bool SaveMusicSetting(const GameState& state);  // " 1" or " 0"
