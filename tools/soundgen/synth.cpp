@@ -101,14 +101,24 @@ void Mix::add(const Tone& tone) {
 }
 
 std::vector<float> Mix::finish(double peak) const {
+    // A gentle 20 Hz high-pass takes away the slow drift that short noise bursts carry.
+    const double keep = 1.0 - 2.0 * std::numbers::pi * 20.0 / rate_;
+    std::vector<double> centred(samples_.size());
+    double previous = 0.0;
+    double out = 0.0;
+    for (std::size_t i = 0; i < samples_.size(); ++i) {
+        out = samples_[i] - previous + keep * out;
+        previous = samples_[i];
+        centred[i] = out;
+    }
     double loudest = 0.0;
-    for (double s : samples_) {
+    for (double s : centred) {
         loudest = std::max(loudest, std::abs(s));
     }
     const double gain = loudest > 0.0 ? peak / loudest : 0.0;
     const auto fade = static_cast<std::size_t>(rate_ / 500);  // 2 ms
-    const std::size_t n = samples_.size();
-    std::vector<float> out(n);
+    const std::size_t n = centred.size();
+    std::vector<float> result(n);
     for (std::size_t i = 0; i < n; ++i) {
         double edge = 1.0;
         if (i < fade) {
@@ -117,9 +127,9 @@ std::vector<float> Mix::finish(double peak) const {
         if (n - 1 - i < fade) {
             edge = std::min(edge, static_cast<double>(n - 1 - i) / fade);
         }
-        out[i] = static_cast<float>(samples_[i] * gain * edge);
+        result[i] = static_cast<float>(centred[i] * gain * edge);
     }
-    return out;
+    return result;
 }
 
 }  // namespace soundgen

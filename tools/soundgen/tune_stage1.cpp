@@ -43,9 +43,9 @@ Song stageOneTune() {
     };
 
     song.parts = {
-        {"Lead", 0, gm::kSquareLead, 88, 64, 30, parseMelody(melody, song, 100)},
-        {"Bass", 1, gm::kSynthBass, 100, 64, 10, bassLine(chords, "1:2 8:2", 36, 96)},
-        {"Keys", 2, gm::kElectricPiano, 80, 40, 40, chordLine(chords, "r:2 c:2", 60, 62)},
+        {"Lead", 0, gm::kSquareLead, 104, 64, 30, parseMelody(melody, song, 100)},
+        {"Bass", 1, gm::kSynthBass, 88, 64, 10, bassLine(chords, "1:2 8:2", 36, 96)},
+        {"Keys", 2, gm::kElectricPiano, 92, 40, 40, chordLine(chords, "r:2 c:2", 60, 62)},
         {"Drums", gm::kDrumChannel, 0, 100, 64, 30,
          drumLine("CAAAAAAF CAAAAAAF CAAAAAAF", drums, song)},
     };

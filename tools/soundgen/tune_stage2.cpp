@@ -47,9 +47,9 @@ Song stageTwoTune() {
     const auto tune = parseMelody(melody, song, 96);
     song.parts = {
         {"Flute", 0, gm::kFlute, 100, 58, 40, tune},
-        {"Xylophone", 3, gm::kXylophone, 72, 76, 30, tune},
+        {"Xylophone", 3, gm::kXylophone, 100, 76, 30, tune},
         {"Tuba", 1, gm::kTuba, 100, 64, 20, bassLine(chords, "1:4 5:2", 31, 96)},
-        {"Accordion", 2, gm::kAccordion, 62, 44, 40, chordLine(chords, "r:2 c:2 c:2", 62, 58)},
+        {"Accordion", 2, gm::kAccordion, 80, 44, 40, chordLine(chords, "r:2 c:2 c:2", 62, 58)},
         {"Drums", gm::kDrumChannel, 0, 90, 64, 30,
          drumLine("CAAAAAAF CAAAAAAF CAAAAAAF CAAAAAAF", drums, song)},
     };

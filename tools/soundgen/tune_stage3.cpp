@@ -47,10 +47,10 @@ Song stageThreeTune() {
     };
 
     song.parts = {
-        {"Brass", 0, gm::kBrassSection, 100, 64, 40, parseMelody(melody, song, 104)},
-        {"Strings", 2, gm::kStrings, 70, 40, 60, chordLine(chords, "c:16", 53, 60)},
-        {"Bells", 3, gm::kGlockenspiel, 58, 88, 50, bassLine(chords, "1:2 3:2 5:2 8:2", 72, 52)},
-        {"Bass", 1, gm::kSynthBass2, 100, 64, 10, bassLine(chords, "1:2 1:2 5:2 1:2", 34, 96)},
+        {"Brass", 0, gm::kBrassSection, 124, 64, 40, parseMelody(melody, song, 104)},
+        {"Strings", 2, gm::kStrings, 52, 40, 60, chordLine(chords, "c:16", 53, 60)},
+        {"Bells", 3, gm::kGlockenspiel, 100, 88, 50, bassLine(chords, "1:2 3:2 5:2 8:2", 72, 76)},
+        {"Bass", 1, gm::kSynthBass2, 84, 64, 10, bassLine(chords, "1:2 1:2 5:2 1:2", 34, 96)},
         {"Drums", gm::kDrumChannel, 0, 100, 64, 30,
          drumLine("CAAAAAAF CAAAAAAF CAAAAAAF", drums, song)},
     };
