@@ -7,7 +7,7 @@
 #include "play/play_colours.h"
 #include "play/stage_rules.h"
 #include "state/game_state.h"
-#include "state/number_text.h"
+#include "persist/number_text.h"
 #include "persist/data_files.h"
 
 void FrmTezra::Form_Load() { InitPlayScreen(); }
@@ -93,7 +93,7 @@ void FrmTezra::SetupStage() {
     PlayBgm();
 
     lblStage->setCaption(QString::number(g.gStage));
-    lblHiScore->setCaption(WithSignPosition(g.gHiScore));
+    lblHiScore->setCaption(FormatWithSignPosition(g.gHiScore));
     lblHiName->setCaption(g.gHiName);
     ShowStatus();
     ShowInputAngle();

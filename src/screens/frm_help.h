@@ -1,0 +1,12 @@
+#pragma once
+
+#include "kit/screen.h"
+
+// The keys and buttons of play, opened by the play screen's help button or F1.
+class FrmHelp : public Screen {
+public:
+    static constexpr const char* kName = "frmHelp";
+    explicit FrmHelp(Services& services);
+    void Form_Load() override;
+    void comOk_Click();
+};
