@@ -76,6 +76,11 @@ TEST_F(RealSoundTest, MissingDamagedOrUnnamedFilesAreSilentAndNeverReportDone) {
     ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
     noise.write("RIFF....WAVEnot really");
     noise.close();
+    QFile cut(file("cut.wav"));  // a header that promises sound which is not there
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0", 20) + QByteArray(16, '\x01') +
+              QByteArray("data\x10\0\0\0", 8));
+    cut.close();
 
     RealSoundSystem sound(headless());
     const QStringList paths{file("missing.mid"),
@@ -103,6 +108,8 @@ TEST_F(RealSoundTest, MissingDamagedOrUnnamedFilesAreSilentAndNeverReportDone) {
     runUntil([&] { return sound.musicState() != MidiEngine::State::Starting; }, 2000);
     runUntil([] { return false; }, 300);
     EXPECT_EQ(dones, 0);
+    devices.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // Qt's own clean-up
 }
 
 TEST_F(RealSoundTest, AThousandCommandsReturnAtOnce) {
