@@ -127,15 +127,25 @@ void MidiDevice::watch() {
         }
         return;
     }
-    if (fluid_player_get_status(player_) != FLUID_PLAYER_DONE) {
+    // All events sent is the end: FluidSynth itself would wait for the last notes to fade,
+    // which would leave a gap before the game's restart.
+    bool ended = false;
+    bool isMusic = false;
+    engine_->withSynth([&](fluid_synth_t*) {
+        const int total = fluid_player_get_total_ticks(player_);
+        isMusic = total > 0;
+        ended = fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
+                (isMusic && fluid_player_get_current_tick(player_) >= total);
+    });
+    if (!ended) {
         return;
     }
     watch_.stop();
     playing_ = false;
     ended_ = true;
-    // A piece that ends without a single tick was not music at all; reporting it would only
-    // make the game restart it forever.
-    if (fluid_player_get_total_ticks(player_) > 0) {
+    // A piece that ends without a single tick was no music at all; reporting it would only
+    // make the game restart it for ever.
+    if (isMusic) {
         notifyDone();
     }
 }

@@ -1,10 +1,44 @@
 #include "sound/wave_device.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtEndian>
 
 #include "sound/sound_command.h"
+
+namespace {
+
+// Whether the file is a RIFF WAVE file with a format chunk and then some sound data.
+// Qt's decoder complains about anything else, and leaks what it had read.
+bool isWaveFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE") {
+        return false;
+    }
+    bool format = false;
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8) {
+            return false;
+        }
+        const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data")) {
+            return format && size > 0 && !file.atEnd();
+        }
+        format = format || (header.startsWith("fmt ") && size >= 16);
+        if (!file.seek(file.pos() + size + (size & 1))) {
+            return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 WaveDevice::WaveDevice() = default;
 
@@ -22,8 +56,8 @@ void WaveDevice::setFileName(const QString& path) {
 }
 
 void WaveDevice::load() {
-    if (effect_ || !QFileInfo(fileName_).isFile()) {
-        return;  // a missing file stays silent without Qt complaining about it
+    if (effect_ || !isWaveFile(fileName_)) {
+        return;  // a missing or damaged file is silence
     }
     effect_ = std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include "sound/real_sound.h"
+#include "sound/wave_device.h"
+#include "tiny_midi.h"
+
+namespace {
+
+// Runs the UI event loop until `done` holds or `timeoutMs` have passed; returns `done()`.
+template <typename Predicate>
+bool runUntil(Predicate done, int timeoutMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done() && elapsed.elapsed() < timeoutMs) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+// Music that runs with no audio device, as on a build machine.
+RealSoundOptions headless() {
+    return {MidiOutput::Discard, MidiEngine::systemSoundFonts()};
+}
+
+void sendEverything(SoundDevice& device) {
+    device.command("close");  // never opened
+    device.setCommandFlag(false);
+    device.command("sound");
+    device.command("open");
+    device.setCommandFlag(false);
+    device.command("prev");
+    device.command("play");
+    device.command("seek");
+    device.command("prev");
+    device.command("play");
+    device.command("stop");
+    device.command("close");
+}
+
+class RealSoundTest : public ::testing::Test {
+  protected:
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(RealSoundTest, TheSystemAndADozenDevicesAreMadeAtOnce) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    RealSoundSystem sound;
+    std::vector<std::unique_ptr<SoundDevice>> devices;
+    for (int i = 0; i < 11; ++i) {
+        devices.push_back(sound.create(DeviceType::WaveAudio, "mmcFx"));
+        devices.back()->setFileName(file("wav_missing.wav"));
+    }
+    devices.push_back(sound.create(DeviceType::Sequencer, "mmcMidi"));
+    EXPECT_LT(elapsed.elapsed(), 250);
+}
+
+TEST_F(RealSoundTest, MissingDamagedOrUnnamedFilesAreSilentAndNeverReportDone) {
+    QFile damaged(file("damaged.mid"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("MThd\x00\x00\x00\x06garbage that is no music at all");
+    damaged.close();
+    QFile noise(file("noise.wav"));
+    ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
+    noise.write("RIFF....WAVEnot really");
+    noise.close();
+    QFile cut(file("cut.wav"));  // a header that promises sound which is not there
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0", 20) + QByteArray(16, '\x01') +
+              QByteArray("data\x10\0\0\0", 8));
+    cut.close();
+
+    RealSoundSystem sound(headless());
+    const QStringList paths{file("missing.mid"),
+                            "/no/such/folder/wav_po.wav",
+                            "",
+                            file("damaged.mid"),
+                            file("noise.wav"),
+                            dir_.path()};
+    std::vector<std::unique_ptr<SoundDevice>> devices;
+    int dones = 0;
+    for (const QString& path : paths) {
+        for (DeviceType type : {DeviceType::WaveAudio, DeviceType::Sequencer}) {
+            devices.push_back(sound.create(type, "mmcAny"));
+            devices.back()->onDone([&] { ++dones; });
+            devices.back()->setFileName(path);
+            sendEverything(*devices.back());
+            devices.back()->command("open");
+            devices.back()->command("play");
+        }
+        auto wave = std::make_unique<WaveDevice>();  // even where no audio output exists
+        wave->setFileName(path);
+        sendEverything(*wave);
+        devices.push_back(std::move(wave));
+    }
+    runUntil([&] { return sound.musicState() != MidiEngine::State::Starting; }, 2000);
+    runUntil([] { return false; }, 300);
+    EXPECT_EQ(dones, 0);
+    devices.clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // Qt's own clean-up
+}
+
+TEST_F(RealSoundTest, AThousandCommandsReturnAtOnce) {
+    ASSERT_TRUE(writeTinyMidi(file("tune.mid")));
+    RealSoundSystem sound(headless());
+    runUntil([&] { return sound.musicState() != MidiEngine::State::Starting; }, 2000);
+    auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
+    auto effect = std::make_unique<WaveDevice>();
+    midi->setFileName(file("tune.mid"));
+    effect->setFileName(file("missing.wav"));
+
+    const char* const pattern[] = {"open", "play", "stop", "seek", "prev", "play", "close"};
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (int i = 0; i < 1000; ++i) {
+        midi->command(pattern[i % 7]);
+        effect->setCommandFlag(false);
+        effect->command("sound");
+    }
+    EXPECT_LT(elapsed.elapsed(), 200);
+}
+
+TEST_F(RealSoundTest, APiecePlaysToItsEndAndTheGamesLoopRestartsIt) {
+    ASSERT_TRUE(writeTinyMidi(file("tune.mid")));  // three notes, 0.3 s
+    // "play" comes while the synthesizer is still starting: it waits for it, not the caller.
+    RealSoundSystem sound(headless());
+    auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
+    std::vector<qint64> doneAt;
+    bool onMainThread = true;
+    QElapsedTimer clock;
+    midi->onDone([&] {
+        doneAt.push_back(clock.elapsed());
+        onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+        if (doneAt.size() < 2) {
+            midi->command("seek");
+            midi->command("prev");
+            midi->command("play");
+        } else {
+            midi->command("close");
+        }
+    });
+    midi->setFileName(file("tune.mid"));
+    clock.start();
+    midi->command("open");
+    midi->command("play");
+
+    ASSERT_TRUE(runUntil([&] { return doneAt.size() == 2; }, 2500));
+    EXPECT_TRUE(onMainThread);
+    EXPECT_GE(doneAt[0], 280);              // it really played, in real time
+    EXPECT_GE(doneAt[1] - doneAt[0], 280);  // and the second time from the beginning
+    runUntil([] { return false; }, 400);
+    EXPECT_EQ(doneAt.size(), 2U);  // closed: no more
+}
+
+TEST_F(RealSoundTest, StoppedOrClosedMusicReportsNoDone) {
+    ASSERT_TRUE(writeTinyMidi(file("tune.mid"), 2));
+    RealSoundSystem sound(headless());
+    auto stopped = sound.create(DeviceType::Sequencer, "mmcMidi");
+    auto destroyed = sound.create(DeviceType::Sequencer, "mmcMidi");
+    int dones = 0;
+    for (auto* device : {stopped.get(), destroyed.get()}) {
+        device->onDone([&] { ++dones; });
+        device->setFileName(file("tune.mid"));
+        device->command("open");
+        device->command("play");
+    }
+    runUntil([] { return false; }, 100);
+    stopped->command("stop");
+    stopped->command("close");
+    destroyed.reset();
+    runUntil([] { return false; }, 400);
+    EXPECT_EQ(dones, 0);
+}
+
+TEST_F(RealSoundTest, WithoutASoundFontTheMusicIsSilent) {
+    ASSERT_TRUE(writeTinyMidi(file("tune.mid")));
+    RealSoundSystem sound({MidiOutput::Discard, {file("none.sf2"), dir_.path()}});
+    auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
+    bool done = false;
+    midi->onDone([&] { done = true; });
+    midi->setFileName(file("tune.mid"));
+    midi->command("open");
+    midi->command("play");
+    EXPECT_TRUE(runUntil([&] { return sound.musicState() == MidiEngine::State::Silent; }, 2000));
+    runUntil([] { return false; }, 400);
+    EXPECT_FALSE(done);
+    midi->command("stop");
+    midi->command("close");
+}
