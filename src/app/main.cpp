@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     readStartUpData(state);
 
     RealClock clock;
-    SeededRandom random(static_cast<std::uint32_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    SeededRandom random(
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     RealSoundSystem sound;
     Navigator nav;
     Services services{state, clock, random, sound, nav};

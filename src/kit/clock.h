@@ -4,7 +4,7 @@ class GameTimer;
 
 // Drives game timers. The game uses a real clock; tests use a virtual one.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Begins a fresh countdown of the timer's current interval, replacing any running one.
     virtual void start(GameTimer& timer) = 0;

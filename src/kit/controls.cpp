@@ -42,9 +42,13 @@ void GameLabel::setBackground(const QColor& colour) {
     setAutoFillBackground(true);
 }
 
-QColor GameLabel::foreground() const { return palette().color(QPalette::WindowText); }
+QColor GameLabel::foreground() const {
+    return palette().color(QPalette::WindowText);
+}
 
-QColor GameLabel::background() const { return palette().color(QPalette::Window); }
+QColor GameLabel::background() const {
+    return palette().color(QPalette::Window);
+}
 
 QWidget* MakePanel(QWidget* parent, const QString& name, const QRect& geometry,
                    const QColor& colour) {

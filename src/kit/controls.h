@@ -11,7 +11,7 @@
 // A label as the screens use them: transparent unless given a background, optionally sized to
 // its text whenever its caption changes.
 class GameLabel : public QLabel {
-public:
+  public:
     GameLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
               const QFont& font, const QColor& foreground,
               std::optional<QColor> background = std::nullopt,
@@ -25,7 +25,7 @@ public:
     QColor foreground() const;
     QColor background() const;
 
-private:
+  private:
     bool autoSize_ = false;
 };
 

@@ -5,7 +5,9 @@
 
 namespace {
 // The game turns degrees into radians with pi as 3.14159; draw exactly the angle it meant.
-double paintedDegrees(double deg) { return deg * 3.14159 / 180.0 * 180.0 / M_PI; }
+double paintedDegrees(double deg) {
+    return deg * 3.14159 / 180.0 * 180.0 / M_PI;
+}
 }  // namespace
 
 FieldCanvas::FieldCanvas(QWidget* parent, int innerWidth, int innerHeight)
@@ -80,7 +82,7 @@ void FieldCanvas::paintEvent(QPaintEvent*) {
     p.fillRect(QRect(1, 1, width() - 2, height() - 2), QColor(64, 64, 64));
     p.translate(kBorder, kBorder);
     p.setClipRect(0, 0, innerWidth_, innerHeight_);
-    p.fillRect(0, 0, innerWidth_, innerHeight_, QColor(0, 0, 0));
+    p.fillRect(0, 0, innerWidth_, innerHeight_, back_);
     if (!picture_.isNull()) {
         p.drawImage(0, 0, picture_);
     }
@@ -94,8 +96,12 @@ void FieldCanvas::paintEvent(QPaintEvent*) {
             span += 360;
         }
         switch (d.kind) {
-            case Drawing::Kind::Line: p.drawLine(a, toScreen(d.to.x(), d.to.y())); break;
-            case Drawing::Kind::Point: p.drawPoint(a); break;
+            case Drawing::Kind::Line:
+                p.drawLine(a, toScreen(d.to.x(), d.to.y()));
+                break;
+            case Drawing::Kind::Point:
+                p.drawPoint(a);
+                break;
             case Drawing::Kind::Arc:
                 p.setBrush(Qt::NoBrush);
                 p.drawArc(box, static_cast<int>(std::lround(start * 16)),

@@ -34,7 +34,7 @@ struct FieldLine {
 // picture, persistent and transient drawing, and line controls. It keeps a display list so that
 // what is drawn can be read back.
 class FieldCanvas : public QWidget {
-public:
+  public:
     static constexpr int kBorder = 2;
 
     FieldCanvas(QWidget* parent, int innerWidth, int innerHeight);
@@ -53,6 +53,8 @@ public:
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
     bool autoRedraw() const { return autoRedraw_; }
     void setFillColour(const QColor& colour) { fill_ = colour; }
+    // Shows where there is no picture.
+    void setBackColour(const QColor& colour) { back_ = colour; }
 
     // Clears every drawing; the background picture stays.
     void cls();
@@ -65,10 +67,10 @@ public:
 
     FieldLine& addLine();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void add(Drawing drawing);
 
     int innerWidth_;
@@ -80,6 +82,7 @@ private:
     QImage picture_;
     bool autoRedraw_ = false;
     QColor fill_{255, 0, 0};
+    QColor back_{0, 0, 0};
     std::vector<Drawing> drawings_;
     std::vector<std::unique_ptr<FieldLine>> lines_;
 };

@@ -15,11 +15,19 @@ QFont makeFont(const QStringList& families, double points, bool bold) {
 }  // namespace
 
 QFont GothicFont(double points, bool bold) {
-    return makeFont(QStringList() << "MS Gothic" << "IPAGothic" << "Noto Sans Mono CJK JP", points, bold);
+    return makeFont(QStringList() << "MS Gothic"
+                                  << "IPAGothic"
+                                  << "Noto Sans Mono CJK JP",
+                    points, bold);
 }
 
 QFont PGothicFont(double points, bool bold) {
-    return makeFont(QStringList() << "MS PGothic" << "IPAPGothic" << "Noto Sans CJK JP", points, bold);
+    return makeFont(QStringList() << "MS PGothic"
+                                  << "IPAPGothic"
+                                  << "Noto Sans CJK JP",
+                    points, bold);
 }
 
-QFont DefaultControlFont() { return PGothicFont(9); }
+QFont DefaultControlFont() {
+    return PGothicFont(9);
+}

@@ -5,7 +5,9 @@ GameTimer::GameTimer(Clock& clock, int intervalMs, bool enabled)
     setEnabled(enabled);
 }
 
-GameTimer::~GameTimer() { clock_.release(*this); }
+GameTimer::~GameTimer() {
+    clock_.release(*this);
+}
 
 void GameTimer::setEnabled(bool enabled) {
     enabled_ = enabled;

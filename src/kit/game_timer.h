@@ -7,7 +7,7 @@
 // An interval timer with one handler. Enabling starts a fresh countdown; while enabled it fires
 // every interval. A new interval applies from the next countdown. An interval of 0 never fires.
 class GameTimer {
-public:
+  public:
     GameTimer(Clock& clock, int intervalMs, bool enabled = false);
     ~GameTimer();
     GameTimer(const GameTimer&) = delete;
@@ -23,7 +23,7 @@ public:
     // Called by the clock when a countdown runs out.
     void fire();
 
-private:
+  private:
     Clock& clock_;
     int interval_;
     bool enabled_ = false;

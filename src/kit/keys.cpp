@@ -9,18 +9,29 @@ int KeyCodeOf(const QKeyEvent& event) {
         return KeyCode::F1 + (key - Qt::Key_F1);
     }
     switch (key) {
-        case Qt::Key_Backspace: return KeyCode::Backspace;
-        case Qt::Key_Tab: return 9;
+        case Qt::Key_Backspace:
+            return KeyCode::Backspace;
+        case Qt::Key_Tab:
+            return 9;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return KeyCode::Enter;
-        case Qt::Key_Escape: return KeyCode::Escape;
-        case Qt::Key_Space: return KeyCode::Space;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
-        case Qt::Key_Delete: return 46;
-        default: return 0;
+        case Qt::Key_Enter:
+            return KeyCode::Enter;
+        case Qt::Key_Escape:
+            return KeyCode::Escape;
+        case Qt::Key_Space:
+            return KeyCode::Space;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Delete:
+            return 46;
+        default:
+            return 0;
     }
 }
 
@@ -38,10 +49,14 @@ char32_t KeyAsciiOf(const QKeyEvent& event) {
     }
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Escape: return 27;
-        default: break;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Escape:
+            return 27;
+        default:
+            break;
     }
     const QString text = event.text();
     if (text.isEmpty()) {

@@ -63,8 +63,10 @@ Screen* Navigator::load(const QString& name) {
 void Navigator::show(Screen* screen) {
     if (isLoaded(screen) && !ended_) {
         screen->show();
-        screen->raise();
-        screen->activateWindow();
+        if (QGuiApplication::platformName() != "offscreen") {
+            screen->raise();
+            screen->activateWindow();
+        }
     }
 }
 

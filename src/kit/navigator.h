@@ -15,7 +15,7 @@ class Screen;
 // shown without a nested event loop: the caller's remaining steps run when it closes.
 class Navigator : public QObject {
     Q_OBJECT
-public:
+  public:
     using Factory = std::function<std::unique_ptr<Screen>(Services&)>;
 
     Navigator();
@@ -42,10 +42,10 @@ public:
     bool ended() const { return ended_; }
     void onEnd(std::function<void()> handler) { onEnd_ = std::move(handler); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void closeModal(Screen* screen);
     void disposeLater(std::unique_ptr<Screen> screen);
 

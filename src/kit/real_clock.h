@@ -10,11 +10,11 @@ class QTimer;
 // Wall-clock time: one precise single-shot Qt timer per running countdown.
 class RealClock : public QObject, public Clock {
     Q_OBJECT
-public:
+  public:
     void start(GameTimer& timer) override;
     void stop(GameTimer& timer) override;
     void release(GameTimer& timer) override;
 
-private:
+  private:
     QHash<GameTimer*, QTimer*> timers_;
 };

@@ -8,7 +8,8 @@
 #include "kit/keys.h"
 #include "kit/navigator.h"
 
-Screen::Screen(Services& services, const QString& name) : QWidget(nullptr), sv(services), name_(name) {
+Screen::Screen(Services& services, const QString& name)
+    : QWidget(nullptr), sv(services), name_(name) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -49,4 +50,6 @@ void Screen::closeEvent(QCloseEvent* event) {
     }
 }
 
-void Screen::closeRequested() { sv.nav.unload(this); }
+void Screen::closeRequested() {
+    sv.nav.unload(this);
+}

@@ -11,7 +11,7 @@ class QKeyEvent;
 // preview sees every key pressed in it before its controls do.
 class Screen : public QWidget {
     Q_OBJECT
-public:
+  public:
     Screen(Services& services, const QString& name);
 
     const QString& screenName() const { return name_; }
@@ -33,14 +33,14 @@ public:
     // Sizes the window to the given client size and centres it on the available screen area.
     void sizeAndCentre(int width, int height);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     // A close from the window system (its close button or the window manager's Alt+F4).
     virtual void closeRequested();
 
     Services& sv;
 
-private:
+  private:
     QString name_;
     bool keyPreview_ = false;
 };

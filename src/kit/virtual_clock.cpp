@@ -17,7 +17,9 @@ void VirtualClock::stop(GameTimer& timer) {
     }
 }
 
-bool VirtualClock::isRunning(const GameTimer& timer) const { return keys_.count(&timer) != 0; }
+bool VirtualClock::isRunning(const GameTimer& timer) const {
+    return keys_.count(&timer) != 0;
+}
 
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;

@@ -10,7 +10,7 @@
 // Virtual time for tests: advance() fires due timers one at a time in due order, ties in the order
 // their countdowns began, exactly as one UI thread would.
 class VirtualClock : public Clock {
-public:
+  public:
     void start(GameTimer& timer) override;
     void stop(GameTimer& timer) override;
 
@@ -29,7 +29,7 @@ public:
     std::int64_t now() const { return now_; }
     bool isRunning(const GameTimer& timer) const;
 
-private:
+  private:
     using Key = std::pair<std::int64_t, std::uint64_t>;  // due time, start order
     std::map<Key, GameTimer*> due_;
     std::unordered_map<const GameTimer*, Key> keys_;

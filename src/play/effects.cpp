@@ -8,14 +8,30 @@ void playEffect(SoundDevice& device) {
 }
 }  // namespace
 
-void FrmTezra::SoundShoot() { playEffect(*mmcShoot); }
-void FrmTezra::SoundPyu() { playEffect(*mmcPyu); }
-void FrmTezra::SoundBu(int frame) { playEffect(*mmcBu.at(frame)); }
-void FrmTezra::SoundPo() { playEffect(*mmcPo); }
-void FrmTezra::SoundPu() { playEffect(*mmcPu); }
-void FrmTezra::SoundClick() { playEffect(*mmcClick); }
-void FrmTezra::SoundGun() { playEffect(*mmcGun); }
-void FrmTezra::SoundStageClear() { playEffect(*mmcSClear); }
+void FrmTezra::SoundShoot() {
+    playEffect(*mmcShoot);
+}
+void FrmTezra::SoundPyu() {
+    playEffect(*mmcPyu);
+}
+void FrmTezra::SoundBu(int frame) {
+    playEffect(*mmcBu.at(frame));
+}
+void FrmTezra::SoundPo() {
+    playEffect(*mmcPo);
+}
+void FrmTezra::SoundPu() {
+    playEffect(*mmcPu);
+}
+void FrmTezra::SoundClick() {
+    playEffect(*mmcClick);
+}
+void FrmTezra::SoundGun() {
+    playEffect(*mmcGun);
+}
+void FrmTezra::SoundStageClear() {
+    playEffect(*mmcSClear);
+}
 
 void FrmTezra::SoundDen() {
     mmcDen->setCommandFlag(false);

@@ -56,7 +56,9 @@ void FrmTezra::cmdShoot_Click() {
     tmrOugi->setEnabled(true);
 }
 
-int FrmTezra::aimedDirection() const { return mLineAngle + mLineDir * sv.state.gInputAngle; }
+int FrmTezra::aimedDirection() const {
+    return mLineAngle + mLineDir * sv.state.gInputAngle;
+}
 
 void FrmTezra::ShowInputAngle() {
     const Int16 angle = sv.state.gInputAngle;
@@ -132,4 +134,6 @@ void FrmTezra::cmdEnd_Click() {
     sv.nav.endProgram();
 }
 
-void FrmTezra::cmdHelp_Click() { sv.nav.showModal(sv.nav.load("frmHelp"), nullptr); }
+void FrmTezra::cmdHelp_Click() {
+    sv.nav.showModal(sv.nav.load("frmHelp"), nullptr);
+}

@@ -14,7 +14,9 @@ TypedKey TypeKey(Int16 angle, char32_t key) {
     return {next, true};
 }
 
-Int16 FiredAngle(Int16 typed) { return RoundHalfUp(typed / 10.0) * 10; }
+Int16 FiredAngle(Int16 typed) {
+    return RoundHalfUp(typed / 10.0) * 10;
+}
 
 Int16 TargetSlot(const GameState& state, int direction) {
     for (int slot = 0; slot < 3; ++slot) {

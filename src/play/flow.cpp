@@ -217,9 +217,14 @@ void FrmTezra::tmrGameOver2_Timer() {
             overText[1] = OverLine1(typeTick);
         }
         switch (TypeSoundFor(typeTick)) {
-            case TypeSound::Click: SoundClick(); break;
-            case TypeSound::Gun: SoundGun(); break;
-            case TypeSound::None: break;
+            case TypeSound::Click:
+                SoundClick();
+                break;
+            case TypeSound::Gun:
+                SoundGun();
+                break;
+            case TypeSound::None:
+                break;
         }
         lblOverMsg[0]->setCaption(overText[0]);
         lblOverMsg[1]->setCaption(overText[1]);

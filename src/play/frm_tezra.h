@@ -14,12 +14,11 @@
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
 
-
 // The play screen: the field, the angle entry, the status boxes and the game's sequences.
 // Its handlers and procedures are split over the play/ sources by the part of play they serve.
 class FrmTezra : public Screen {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kName = "frmTezra";
     static constexpr int kClientWidth = 634;
     static constexpr int kClientHeight = 449;
@@ -167,7 +166,7 @@ public:
     void optOnOff_Click(int index);
     void mmcMidi_Done();
 
-private:
+  private:
     void buildControls();
     void buildTimers();
     void buildSoundDevices();

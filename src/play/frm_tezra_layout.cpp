@@ -1,8 +1,10 @@
 #include <QGroupBox>
 
 #include "kit/fonts.h"
+#include "play/field_background.h"
 #include "play/frm_tezra.h"
 #include "play/play_colours.h"
+#include "state/icons.h"
 
 namespace {
 // Children of the field are placed in its drawing area, inside the border.
@@ -35,12 +37,17 @@ void FrmTezra::buildControls() {
     lblLevel = autoSized(
         new GameLabel(picLevelDisp, "lblLevel", "", {48, 3, 65, 13}, GothicFont(9.75), kYellow));
     new GameLabel(picLevelDisp, "lblD(3)", "ステージ", {125, 6, 52, 11}, GothicFont(8.25), kWhite);
-    lblStage = autoSized(new GameLabel(picLevelDisp, "lblStage", "", {181, 3, 8, 15},
-                                       GothicFont(11.25), kPink));
+    lblStage = autoSized(
+        new GameLabel(picLevelDisp, "lblStage", "", {181, 3, 8, 15}, GothicFont(11.25), kPink));
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(215, -4, 124, 38);
+    QPalette framePalette = Frame1->palette();
+    framePalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    framePalette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    framePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    Frame1->setPalette(framePalette);
     lblBGM = new GameLabel(Frame1, "lblBGM", "BGM", {17, 14, 35, 19}, PGothicFont(11.25), kBlack);
     optOnOff[1] = new QRadioButton("ON", Frame1);
     optOnOff[1]->setGeometry(67, 9, 43, 13);
@@ -64,6 +71,8 @@ void FrmTezra::buildControls() {
     picMain->setObjectName("picMain");
     picMain->move(-1, 36);
     picMain->setFillColour(kRed);
+    picMain->setBackColour(kRed);
+    picMain->setPicture(FieldBackground());
 
     picRest = MakePanel(picMain, "picRest", inField(5, 4, 106, 54), kBlack);
     new GameLabel(picRest, "lblD(5)", "のこり", {6, 28, 36, 12}, GothicFont(9), kYellow);
@@ -72,6 +81,7 @@ void FrmTezra::buildControls() {
     imgD = new QLabel(picRest);
     imgD->setObjectName("imgD");
     imgD->setGeometry(14, 5, 22, 16);
+    imgD->setPixmap(QPixmap::fromImage(SmallInvaderIcon(3)));
 
     picScore = MakePanel(picMain, "picScore", inField(519, 4, 106, 54), kBlack);
     new GameLabel(picScore, "lblD(6)", "とくてん", {3, 3, 48, 12}, GothicFont(9), kYellow);

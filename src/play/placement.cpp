@@ -8,7 +8,9 @@ namespace {
 constexpr int kRimRadius = 310;
 constexpr int kArcRadius = 250;
 
-QPointF polar(double r, double angle) { return {AngleX(r, angle), AngleY(r, angle)}; }
+QPointF polar(double r, double angle) {
+    return {AngleX(r, angle), AngleY(r, angle)};
+}
 }  // namespace
 
 void FrmTezra::PlaceOne() {

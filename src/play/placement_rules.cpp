@@ -24,4 +24,6 @@ void PlaceOrRefillThree(GameState& g, RandomSource& rnd) {
     g.gInvDist.at(s) = kStartDistance;
 }
 
-int CountDirection(int lineAngle, int invaderAngle) { return lineAngle < invaderAngle ? 1 : -1; }
+int CountDirection(int lineAngle, int invaderAngle) {
+    return lineAngle < invaderAngle ? 1 : -1;
+}

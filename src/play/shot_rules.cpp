@@ -91,9 +91,12 @@ FanTick StepFan(FanState& fan, int stage, int lineAngle, int lineDir, int inputA
     return {};
 }
 
-double ShotLength(int shotStep) { return 70 + 60 * std::min(shotStep, 4); }
+double ShotLength(int shotStep) {
+    return 70 + 60 * std::min(shotStep, 4);
+}
 
-Award AwardFor(int rel, int band, int level, const std::array<Int16, 4>& points, RandomSource& rnd) {
+Award AwardFor(int rel, int band, int level, const std::array<Int16, 4>& points,
+               RandomSource& rnd) {
     struct Bonus {
         int rel, band, points;
         QColor colour;

@@ -2,10 +2,14 @@
 
 std::optional<LevelRules> RulesForLevel(int level) {
     switch (level) {
-        case 1: return LevelRules{{20, 30, 40, 50}, "やさしい", true, true, 10};
-        case 2: return LevelRules{{40, 50, 60, 70}, "ふつう", true, false, 15};
-        case 3: return LevelRules{{50, 70, 80, 90}, "むずかしい", false, false, 20};
-        default: return std::nullopt;
+        case 1:
+            return LevelRules{{20, 30, 40, 50}, "やさしい", true, true, 10};
+        case 2:
+            return LevelRules{{40, 50, 60, 70}, "ふつう", true, false, 15};
+        case 3:
+            return LevelRules{{50, 70, 80, 90}, "むずかしい", false, false, 20};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -13,12 +17,15 @@ std::optional<StageRules> RulesForStage(int stage) {
     const QLineF right(0, 0, 310, 0);
     const QLineF upperStrand(1, 1, 310, 1);
     switch (stage) {
-        case 1: return StageRules{631, -315, 274, -16, right, false, upperStrand, true, "midi0001.mid"};
-        case 2: return StageRules{-631, 315, 310, 16, right, false, upperStrand, true, "midi0002.mid"};
+        case 1:
+            return StageRules{631, -315, 274, -16, right, false, upperStrand, true, "midi0001.mid"};
+        case 2:
+            return StageRules{-631, 315, 310, 16, right, false, upperStrand, true, "midi0002.mid"};
         case 3:
-            return StageRules{631, -315, std::nullopt, -16, QLineF(0, 0, 0, 310), true,
-                              upperStrand, false, "midi0003.mid"};
-        default: return std::nullopt;
+            return StageRules{631,  -315,        std::nullopt, -16,           QLineF(0, 0, 0, 310),
+                              true, upperStrand, false,        "midi0003.mid"};
+        default:
+            return std::nullopt;
     }
 }
 

@@ -3,14 +3,16 @@
 #include <cmath>
 
 #include "kit/navigator.h"
+#include "persist/data_files.h"
+#include "persist/number_text.h"
 #include "play/frm_tezra.h"
 #include "play/play_colours.h"
 #include "play/stage_rules.h"
 #include "state/game_state.h"
-#include "persist/number_text.h"
-#include "persist/data_files.h"
 
-void FrmTezra::Form_Load() { InitPlayScreen(); }
+void FrmTezra::Form_Load() {
+    InitPlayScreen();
+}
 
 void FrmTezra::InitPlayScreen() {
     GameState& g = sv.state;
@@ -112,20 +114,29 @@ void FrmTezra::NextRound() {
     }
     RedrawField();
     switch (PlacementFor(g.gLevel, g.gStage)) {
-        case Placement::One: PlaceOne(); break;
-        case Placement::OneMoving: PlaceOneMoving(); break;
-        case Placement::Three: PlaceThree(); break;
-        case Placement::ThreeMoving: PlaceThreeMoving(); break;
-        case Placement::None: break;
+        case Placement::One:
+            PlaceOne();
+            break;
+        case Placement::OneMoving:
+            PlaceOneMoving();
+            break;
+        case Placement::Three:
+            PlaceThree();
+            break;
+        case Placement::ThreeMoving:
+            PlaceThreeMoving();
+            break;
+        case Placement::None:
+            break;
     }
 }
 
 void FrmTezra::Form_Unload() {
     // Nothing of this screen may tick once it is gone.
     stopAllTimers();
-    for (SoundDevice* device : {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(),
-                                mmcBu[1].get(), mmcPo.get(), mmcPu.get(), mmcClick.get(),
-                                mmcGun.get(), mmcSClear.get()}) {
+    for (SoundDevice* device :
+         {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(), mmcBu[1].get(), mmcPo.get(),
+          mmcPu.get(), mmcClick.get(), mmcGun.get(), mmcSClear.get()}) {
         device->command("close");
     }
     mmcMidi->command("close");
@@ -136,14 +147,16 @@ void FrmTezra::stopAllTimers() {
     for (auto& timer : tmrInv) {
         timer->setEnabled(false);
     }
-    for (GameTimer* timer : {tmrOugi.get(), tmrS.get(), tmrAfterHit.get(), tmrAfterMiss.get(),
-                             tmrWatch.get(), tmrMsgSClear.get(), tmrGameOver1.get(),
-                             tmrGameOver2.get()}) {
+    for (GameTimer* timer :
+         {tmrOugi.get(), tmrS.get(), tmrAfterHit.get(), tmrAfterMiss.get(), tmrWatch.get(),
+          tmrMsgSClear.get(), tmrGameOver1.get(), tmrGameOver2.get()}) {
         timer->setEnabled(false);
     }
 }
 
-void FrmTezra::setFieldTop(int top) { picMain->move(picMain->x(), top); }
+void FrmTezra::setFieldTop(int top) {
+    picMain->move(picMain->x(), top);
+}
 
 void FrmTezra::placeOnScreenSide(QWidget* label, double x, double dx, double y) {
     // x grows leftwards on the mirrored field, so a step to the right on screen is a step back.

@@ -23,6 +23,10 @@ FrmHelp::FrmHelp(Services& services) : Screen(services, kName) {
     connect(MakeOkButton(*this), &QPushButton::clicked, this, [this] { comOk_Click(); });
 }
 
-void FrmHelp::Form_Load() { sizeAndCentre(kDialogWidth, kDialogHeight); }
+void FrmHelp::Form_Load() {
+    sizeAndCentre(kDialogWidth, kDialogHeight);
+}
 
-void FrmHelp::comOk_Click() { sv.nav.unload(this); }
+void FrmHelp::comOk_Click() {
+    sv.nav.unload(this);
+}

@@ -4,7 +4,7 @@
 
 // The keys and buttons of play, opened by the play screen's help button or F1.
 class FrmHelp : public Screen {
-public:
+  public:
     static constexpr const char* kName = "frmHelp";
     explicit FrmHelp(Services& services);
     void Form_Load() override;

@@ -13,7 +13,8 @@ FrmVer::FrmVer(Services& services) : Screen(services, kName) {
     new GameLabel(this, "lblD(0)", "Tezra　Version 3.0", {0, 72, 337, 25}, PGothicFont(14.25, true),
                   Qt::black, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
     new GameLabel(this, "lblD(1)", "角度の感覚をきたえる　シューティングゲーム", {0, 96, 337, 17},
-                  PGothicFont(9.75, true), Qt::black, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
+                  PGothicFont(9.75, true), Qt::black, std::nullopt,
+                  Qt::AlignHCenter | Qt::AlignTop);
     lblAdd = new GameLabel(this, "lblAdd", "", {0, 130, 337, 40}, PGothicFont(11.25), Qt::black,
                            std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
     lblAdd->setWordWrap(true);
@@ -25,4 +26,6 @@ void FrmVer::Form_Load() {
     lblAdd->setCaption(sv.state.gNoteText);
 }
 
-void FrmVer::comOk_Click() { sv.nav.unload(this); }
+void FrmVer::comOk_Click() {
+    sv.nav.unload(this);
+}

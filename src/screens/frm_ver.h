@@ -5,7 +5,7 @@
 
 // The program's name, version and note line.
 class FrmVer : public Screen {
-public:
+  public:
     static constexpr const char* kName = "frmVer";
     explicit FrmVer(Services& services);
     void Form_Load() override;

@@ -8,7 +8,9 @@
 namespace {
 constexpr double kPi = 3.14159;
 
-double toRadians(double deg) { return deg * kPi / 180.0; }
+double toRadians(double deg) {
+    return deg * kPi / 180.0;
+}
 
 // Integer division as the game's rules write it: operands rounded to whole numbers (halves to
 // even), the quotient truncated.
@@ -26,9 +28,13 @@ Int16 RoundHalfUp(double x) {
     return Int16(static_cast<int>(rounded));
 }
 
-float AngleX(double r, double angleDeg) { return static_cast<float>(r * std::cos(toRadians(angleDeg))); }
+float AngleX(double r, double angleDeg) {
+    return static_cast<float>(r * std::cos(toRadians(angleDeg)));
+}
 
-float AngleY(double r, double angleDeg) { return static_cast<float>(r * std::sin(toRadians(angleDeg))); }
+float AngleY(double r, double angleDeg) {
+    return static_cast<float>(r * std::sin(toRadians(angleDeg)));
+}
 
 Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double ex1, double ex2,
                   double ex3) {
@@ -39,7 +45,8 @@ Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double e
     const long long count = wholeDiv(hi, step) - first + 1;
     for (;;) {
         const double u = rnd.next();
-        const double f = step * std::floor(static_cast<double>(first) + u * static_cast<double>(count));
+        const double f =
+            step * std::floor(static_cast<double>(first) + u * static_cast<double>(count));
         if (f != ex1 && f != ex2 && f != ex3 && lo <= f && f <= hi) {
             return Int16(static_cast<int>(f));
         }
@@ -57,4 +64,6 @@ Int16 NearestSlot(const GameState& state) {
     return Int16(best);
 }
 
-Int16 DistanceBand(Int16 dist) { return Int16(dist / 75); }
+Int16 DistanceBand(Int16 dist) {
+    return Int16(dist / 75);
+}

@@ -9,7 +9,7 @@
 // A whole number of a fixed width whose arithmetic never wraps: leaving the range throws.
 template <std::signed_integral T>
 class Checked {
-public:
+  public:
     constexpr Checked() = default;
     template <std::integral U>
     constexpr Checked(U value) : value_(narrow(static_cast<std::int64_t>(value))) {}
@@ -21,17 +21,29 @@ public:
     friend constexpr Checked operator-(Checked a, Checked b) { return widen(a) - widen(b); }
     friend constexpr Checked operator*(Checked a, Checked b) { return widen(a) * widen(b); }
     template <std::integral U>
-    friend constexpr Checked operator+(Checked a, U b) { return a + Checked(b); }
+    friend constexpr Checked operator+(Checked a, U b) {
+        return a + Checked(b);
+    }
     template <std::integral U>
-    friend constexpr Checked operator-(Checked a, U b) { return a - Checked(b); }
+    friend constexpr Checked operator-(Checked a, U b) {
+        return a - Checked(b);
+    }
     template <std::integral U>
-    friend constexpr Checked operator*(Checked a, U b) { return a * Checked(b); }
+    friend constexpr Checked operator*(Checked a, U b) {
+        return a * Checked(b);
+    }
     template <std::integral U>
-    friend constexpr Checked operator+(U a, Checked b) { return Checked(a) + b; }
+    friend constexpr Checked operator+(U a, Checked b) {
+        return Checked(a) + b;
+    }
     template <std::integral U>
-    friend constexpr Checked operator-(U a, Checked b) { return Checked(a) - b; }
+    friend constexpr Checked operator-(U a, Checked b) {
+        return Checked(a) - b;
+    }
     template <std::integral U>
-    friend constexpr Checked operator*(U a, Checked b) { return Checked(a) * b; }
+    friend constexpr Checked operator*(U a, Checked b) {
+        return Checked(a) * b;
+    }
     constexpr Checked operator-() const { return Checked(-widen(*this)); }
 
     constexpr Checked& operator+=(Checked b) { return *this = *this + b; }
@@ -40,7 +52,7 @@ public:
     constexpr Checked& operator++() { return *this += Checked(1); }
     constexpr Checked& operator--() { return *this -= Checked(1); }
 
-private:
+  private:
     static constexpr std::int64_t widen(Checked c) { return c.value_; }
     static constexpr T narrow(std::int64_t v) {
         if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) {

@@ -8,7 +8,7 @@
 #include "support/scripted_random.h"
 
 TEST(RoundHalfUp, RoundsHalvesUpwards) {
-    const std::pair<double, int> cases[] = {{12.5, 13}, {12.4, 12}, {18.0, 18}, {14.9, 15},
+    const std::pair<double, int> cases[] = {{12.5, 13}, {12.4, 12},    {18.0, 18}, {14.9, 15},
                                             {14.5, 15}, {14.4999, 14}, {-2.5, -2}, {0.4, 0}};
     for (auto [x, expected] : cases) {
         EXPECT_EQ(RoundHalfUp(x), expected) << x;

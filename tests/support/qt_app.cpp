@@ -1,13 +1,13 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 namespace {
 // Widgets need one application object for the whole test binary.
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                        : qgetenv("QT_QPA_PLATFORM"));
+        qputenv("QT_QPA_PLATFORM",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
         static int argc = 1;
         static char name[] = "tezra_tests";
         static char* argv[] = {name, nullptr};
@@ -15,7 +15,7 @@ public:
     }
     void TearDown() override { delete app_; }
 
-private:
+  private:
     QApplication* app_ = nullptr;
 };
 const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);

@@ -7,7 +7,7 @@
 
 // Hands out a fixed list of draws, then repeats the last one.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
     float next() override {
         if (draws_.empty()) {
@@ -19,7 +19,7 @@ public:
     }
     int drawn() const { return static_cast<int>(drawn_); }
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t drawn_ = 0;
 };

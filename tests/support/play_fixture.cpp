@@ -1,0 +1,51 @@
+#include "support/play_fixture.h"
+
+#include "screens/registry.h"
+#include "state/sprites.h"
+
+PlayFixture::PlayFixture() : random(std::make_unique<SeededRandom>(1234)) {
+    nav.setServices(services);
+    RegisterScreens(nav);
+    FillInvaderPictures(state);
+    state.gAppDir = dir.path() + "/";
+    state.gScore = 300;
+    state.gHiScore = 300;
+    state.gHiName = "ずび";
+    state.gBgmOn = 1;
+    state.gTwipsX = state.gTwipsY = 15;
+}
+
+PlayFixture::~PlayFixture() = default;
+
+FrmTezra& PlayFixture::start(int level, int stage) {
+    state.gLevel = level;
+    state.gStage = stage;
+    screen_ = static_cast<FrmTezra*>(nav.load(FrmTezra::kName));
+    nav.show(screen_);
+    return *screen_;
+}
+
+void PlayFixture::key(Qt::Key k, const QString& text, Qt::KeyboardModifiers mods) {
+    QKeyEvent event(QEvent::KeyPress, k, mods, text);
+    screen_->previewKey(event);
+}
+
+void PlayFixture::type(const QString& digits) {
+    for (QChar c : digits) {
+        key(static_cast<Qt::Key>(Qt::Key_0 + (c.unicode() - '0')), QString(c));
+    }
+}
+
+void PlayFixture::fire(int angle) {
+    type(QString::number(angle));
+    key(Qt::Key_Space, " ");
+}
+
+int PlayFixture::answerFor(int slot) const {
+    return (state.gInvAngle[slot] - screen_->mLineAngle) * screen_->mLineDir;
+}
+
+std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {
+    std::vector<QString> all = sound.commands();
+    return {all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end()};
+}
