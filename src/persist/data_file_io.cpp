@@ -6,6 +6,21 @@
 
 #include "persist/cp932.h"
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+bool SyncToDisk(QSaveFile& file) {
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(file);
+    return true;  // commit() syncs, though without telling whether that worked
+#endif
+}
+}  // namespace
+
 std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -52,12 +67,15 @@ bool WriteDataLines(const QString& path, const QStringList& lines) {
         bytes += EncodeCp932(PrintableText(line));
         bytes += "\r\n";
     }
-    // QSaveFile flushes and syncs the new file before renaming it over the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(bytes);
+    // Qt 6.4's commit() renames the new file over the old one even after a failed write (a full
+    // disk), so the writing is checked here, down to the disk, before it may commit.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
+        file.cancelWriting();
+    }
     return file.commit();
 }
 

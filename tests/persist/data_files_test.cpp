@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <string_view>
+
+#include "persist/data_file_io.h"
+#include "persist/data_files.h"
+#include "state/game_state.h"
+
+using namespace std::literals;
+
+namespace {
+const QByteArray kZubi = QByteArray::fromHex("82b882d1");  // "ずび" in code page 932
+const QByteArray kMissingNoteBytes = QByteArray::fromHex(
+    "8eb882ed82ea82bd837483408343838b82aa82a082e882dc82b7814482e082a488ea9378835a8362836783"
+    "418362837682b582c482ad82be82b382a28144");
+
+// The characters of the name-entry keyboard, both sets.
+const char16_t* const kKeyboardStrings[] = {
+    u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもや，ゆ。よらりるれろわ"
+    u"・（）を",
+    u"アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤ＄ユ％ヨラリルレロワ"
+    u"＃「」ヲ",
+    u"んっゃゅょがぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽぁぃぅぇぉ０１２３４５６７８９＋"
+    u"－×÷＝　￥★♪＠",
+    u"ンッャュョガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポァィゥェォ、：；〇～∥｜…‥［］｛｝"
+    u"【】ー＜＞≦≧",
+    u"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ＆／！？",
+    u"ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ→←↑↓",
+};
+
+// Another program's encoder, so that our own cannot agree with itself by mistake.
+QByteArray IconvCp932(const QString& text) {
+    QProcess iconv;
+    iconv.start("iconv", {"-f", "UTF-8", "-t", "CP932"});
+    iconv.write(text.toUtf8());
+    iconv.closeWriteChannel();
+    EXPECT_TRUE(iconv.waitForFinished());
+    EXPECT_EQ(iconv.exitCode(), 0);
+    return iconv.readAllStandardOutput();
+}
+
+class DataFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        SetAppDir(state_, folder_.path());
+    }
+    QString PathOf(const char* name) const { return folder_.filePath(name); }
+    void Put(const char* name, const QByteArray& bytes) const {
+        QFile file(PathOf(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QByteArray Get(const char* name) const {
+        QFile file(PathOf(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void LoadAll() {
+        LoadHighScoreFile(state_);
+        LoadNoteText(state_);
+        LoadMusicSetting(state_);
+    }
+
+    QTemporaryDir folder_;
+    GameState state_;
+};
+
+TEST(SetAppDir, AppendsTheSeparatorOnce) {
+    GameState state;
+    SetAppDir(state, "/opt/tezra");
+    EXPECT_EQ(state.gAppDir, QDir::toNativeSeparators("/opt/tezra/"));
+    SetAppDir(state, "/opt/tezra/");
+    EXPECT_EQ(state.gAppDir, QDir::toNativeSeparators("/opt/tezra/"));
+}
+
+TEST_F(DataFilesTest, FirstStartCreatesTheThreeFilesWithTheirDefaults) {
+    LoadAll();
+
+    EXPECT_EQ(Get(kHighScoreFile), "300\r\n" + kZubi + "\r\n");
+    EXPECT_EQ(Get(kNoteFile), kMissingNoteBytes + "\r\n");
+    EXPECT_EQ(Get(kMusicFile), "1\r\n");
+    EXPECT_EQ(state_.gHiScore, 300);
+    EXPECT_EQ(state_.gHiName, "ずび");
+    EXPECT_EQ(state_.gNoteText, "失われたファイルがあります．もう一度セットアップしてください．");
+    EXPECT_EQ(state_.gBgmOn, 1);
+    EXPECT_EQ(state_.gFileNo, "1");
+}
+
+TEST_F(DataFilesTest, ReadsWhatTheGameWroteAndWritesWithASignPosition) {
+    state_.gHiScore = 1250;
+    state_.gHiName = "たろう";
+    state_.gBgmOn = 0;
+    ASSERT_TRUE(SaveHighScore(state_));
+    ASSERT_TRUE(SaveMusicSetting(state_));
+    EXPECT_EQ(Get(kHighScoreFile), " 1250\r\n" + IconvCp932("たろう") + "\r\n");
+    EXPECT_EQ(Get(kMusicFile), " 0\r\n");
+
+    GameState loaded;
+    loaded.gAppDir = state_.gAppDir;
+    LoadHighScoreFile(loaded);
+    LoadMusicSetting(loaded);
+    EXPECT_EQ(loaded.gHiScore, 1250);
+    EXPECT_EQ(loaded.gHiName, "たろう");
+    EXPECT_EQ(loaded.gBgmOn, 0);
+
+    Put(kMusicFile, " 1\r\n");
+    LoadMusicSetting(loaded);
+    EXPECT_EQ(loaded.gBgmOn, 1);
+}
+
+TEST_F(DataFilesTest, AcceptsOtherLineEndsAndALastLineWithoutOne) {
+    Put(kHighScoreFile, "-5\n" + kZubi);
+    Put(kMusicFile, "0\r");
+    LoadAll();
+    EXPECT_EQ(state_.gHiScore, -5);
+    EXPECT_EQ(state_.gHiName, "ずび");
+    EXPECT_EQ(state_.gBgmOn, 0);
+    EXPECT_EQ(Get(kHighScoreFile), "-5\n" + kZubi);  // a good file is left alone
+}
+
+TEST_F(DataFilesTest, ReadsAHighScoreFileWrittenByAnotherProgram) {
+    // "4321" and "そら～∥－￥＼" as iconv writes them in code page 932.
+    Put(kHighScoreFile, QByteArray::fromHex("343332310d0a82bb82e781608161817c818f815f0d0a"));
+    LoadHighScoreFile(state_);
+    EXPECT_EQ(state_.gHiScore, 4321);
+    EXPECT_EQ(state_.gHiName, "そら～∥－￥＼");
+}
+
+TEST_F(DataFilesTest, EveryKeyboardCharacterRoundTripsByteExactly) {
+    for (const char16_t* keys : kKeyboardStrings) {
+        const QString name = QString::fromUtf16(keys);
+        state_.gHiScore = 777;
+        state_.gHiName = name;
+        ASSERT_TRUE(SaveHighScore(state_));
+        EXPECT_EQ(Get(kHighScoreFile), " 777\r\n" + IconvCp932(name) + "\r\n")
+            << name.toStdString();
+
+        GameState loaded;
+        loaded.gAppDir = state_.gAppDir;
+        LoadHighScoreFile(loaded);
+        EXPECT_EQ(loaded.gHiName, name);
+    }
+}
+
+TEST_F(DataFilesTest, ANameNeverBreaksTheFile) {
+    state_.gHiScore = 900;
+    const std::u16string_view name =
+        u"あ\r\nい\0う〜😀"sv;  // 〜 U+301C and 😀 are not in code page 932
+    state_.gHiName = QString::fromUtf16(name.data(), qsizetype(name.size()));
+    ASSERT_TRUE(SaveHighScore(state_));
+    EXPECT_EQ(Get(kHighScoreFile), " 900\r\n" + IconvCp932("あいう？？") + "\r\n");
+
+    LoadHighScoreFile(state_);
+    EXPECT_EQ(state_.gHiScore, 900);
+    EXPECT_EQ(state_.gHiName, "あいう？？");
+}
+
+TEST_F(DataFilesTest, DamagedFilesGiveTheDefaultsAndAreRewritten) {
+    struct Damage {
+        const char* what;
+        const char* file;
+        QByteArray bytes;
+    };
+    const Damage cases[] = {
+        {"one line only", kHighScoreFile, " 1250\r\n"},
+        {"empty", kHighScoreFile, ""},
+        {"empty", kNoteFile, ""},
+        {"empty", kMusicFile, ""},
+        {"score out of range", kHighScoreFile, "99999999999\r\nたろう\r\n"},
+        {"music out of range", kMusicFile, "40000\r\n"},
+        {"1 MB of digits", kHighScoreFile, QByteArray(1 << 20, '7') + "\r\nx\r\n"},
+        {"binary, no line end", kHighScoreFile, QByteArray::fromHex("00ff80a0fd1a7f")},
+    };
+    for (const Damage& damage : cases) {
+        SCOPED_TRACE(std::string(damage.file) + ": " + damage.what);
+        GameState state;
+        state.gAppDir = state_.gAppDir;
+        Put(damage.file, damage.bytes);
+        LoadAll();
+        LoadHighScoreFile(state);
+        LoadNoteText(state);
+        LoadMusicSetting(state);
+        EXPECT_EQ(state.gHiScore, 300);
+        EXPECT_EQ(state.gHiName, "ずび");
+        EXPECT_EQ(state.gBgmOn, 1);
+        EXPECT_EQ(Get(kHighScoreFile), "300\r\n" + kZubi + "\r\n");
+        EXPECT_EQ(Get(kMusicFile), "1\r\n");
+    }
+}
+
+TEST_F(DataFilesTest, ALineWithoutANumberReadsAsZero) {
+    Put(kMusicFile, QByteArray::fromHex("00ff80a0fd1a7f") + "1\r\n");
+    Put(kHighScoreFile, "ずび\r\n" + kZubi + "\r\n");
+    LoadMusicSetting(state_);
+    LoadHighScoreFile(state_);
+    EXPECT_EQ(state_.gBgmOn, 0);
+    EXPECT_EQ(state_.gHiScore, 0);
+}
+
+TEST_F(DataFilesTest, GarbledTextLinesKeepTheirPrintableCharacters) {
+    const QByteArray longName(1 << 20, 'A');
+    // A NUL, a stray lead byte and bytes that are no character inside the name.
+    Put(kHighScoreFile, "0042garbage\r\n" + IconvCp932("た") + QByteArray("\0\x81\xff", 3) +
+                            IconvCp932("ろ") + "\x80\xa0\r\n");
+    Put(kNoteFile, longName + "\r\n");
+    LoadHighScoreFile(state_);
+    LoadNoteText(state_);
+    EXPECT_EQ(state_.gHiScore, 42);
+    EXPECT_EQ(state_.gHiName, "たろ");
+    EXPECT_EQ(state_.gNoteText, QString(kMaxLineBytes, u'A'));
+    EXPECT_EQ(Get(kNoteFile), longName + "\r\n");
+}
+
+TEST_F(DataFilesTest, AFailedWriteLeavesTheOldFileWhole) {
+    state_.gHiScore = 1250;
+    state_.gHiName = "たろう";
+    ASSERT_TRUE(SaveHighScore(state_));
+    const QByteArray before = Get(kHighScoreFile);
+
+    // A full disk: no file may grow beyond a few bytes while we write.
+    state_.gHiScore = 2000;
+    state_.gHiName = "はなこはなこはなこ";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool saved_ok = SaveHighScore(state_);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved_ok);
+    EXPECT_EQ(Get(kHighScoreFile), before);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{kHighScoreFile});
+    EXPECT_EQ(state_.gHiScore, 2000);  // the run goes on with what it has
+}
+
+TEST_F(DataFilesTest, AFolderThatCannotBeWrittenLeavesTheValuesInMemory) {
+    // A folder below a plain file cannot be written even by root, unlike a read-only one.
+    Put("plain", "x");
+    state_.gAppDir = PathOf("plain") + QDir::separator();
+    LoadAll();
+    EXPECT_EQ(state_.gHiScore, 300);
+    EXPECT_EQ(state_.gHiName, "ずび");
+    EXPECT_EQ(state_.gNoteText, "失われたファイルがあります．もう一度セットアップしてください．");
+    EXPECT_EQ(state_.gBgmOn, 1);
+
+    state_.gHiScore = 5000;
+    state_.gBgmOn = 0;
+    EXPECT_FALSE(SaveHighScore(state_));
+    EXPECT_FALSE(SaveMusicSetting(state_));
+    EXPECT_EQ(state_.gHiScore, 5000);
+    EXPECT_EQ(state_.gBgmOn, 0);
+}
+
+TEST_F(DataFilesTest, AReadOnlyFolderKeepsItsFilesAndTheValuesRead) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    Put(kHighScoreFile, " 1250\r\n" + kZubi + "\r\n");
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    LoadAll();
+    state_.gHiScore = 2000;
+    const bool saved = SaveHighScore(state_);
+    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Get(kHighScoreFile), " 1250\r\n" + kZubi + "\r\n");
+    EXPECT_EQ(state_.gBgmOn, 1);
+    EXPECT_EQ(Get(kMusicFile), "<missing>");
+}
+
+TEST(ShippedNoteFile, HoldsOneLineOfOurOwn) {
+    const QString path = qEnvironmentVariable("TEZRA_GAME_DIR") + "/dat_cot.ini";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), 1);
+    const auto lines = ReadDataLines(path, 1);
+    ASSERT_TRUE(lines && lines->size() == 1);
+    EXPECT_TRUE(lines->front().startsWith("角度")) << lines->front().toStdString();
+}
+}  // namespace
