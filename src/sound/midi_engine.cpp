@@ -72,6 +72,8 @@ void MidiEngine::start(MidiOutput output, const QStringList& soundFonts) {
     }
     fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
+    // The default gain leaves the tunes far quieter than the effects.
+    fluid_settings_setnum(settings_, "synth.gain", 0.5);
     if (output == MidiOutput::Discard) {
         // Nobody hears it, so spare the effects.
         fluid_settings_setint(settings_, "synth.reverb.active", 0);

@@ -11,6 +11,7 @@
 #include "play/frm_tezra.h"
 #include "sound/recording_sound.h"
 #include "state/game_state.h"
+#include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
 // A play screen on virtual time with recorded sound, its data folder a fresh temporary one.
