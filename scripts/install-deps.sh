@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-gtk-platformtheme
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6
     libfluidsynth-dev timgm6mb-soundfont
     fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev

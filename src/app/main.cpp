@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
 #include <chrono>
 
 #include "kit/navigator.h"
@@ -58,5 +60,13 @@ int main(int argc, char** argv) {
     RegisterScreens(nav);
 
     nav.show(nav.load(FrmTezra::kName));
+    if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {
+        // For the start-up benchmark: report once the shown screen has been painted, then leave.
+        QTimer::singleShot(0, [] {
+            std::puts("shown");
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
     return QApplication::exec();
 }
