@@ -77,10 +77,11 @@ TEST_F(MusicTest, EffectsSendTheirCommands) {
     s.SoundPo();
     s.SoundBu(1);
     s.SoundStageClear();
-    EXPECT_EQ(sound.commands(), (std::vector<QString>{
-                                    "mmcDen: flag=False", "mmcDen: prev", "mmcDen: play",
-                                    "mmcPo: flag=False", "mmcPo: sound", "mmcBu(1): flag=False",
-                                    "mmcBu(1): sound", "mmcSClear: flag=False", "mmcSClear: sound"}));
+    EXPECT_EQ(
+        sound.commands(),
+        (std::vector<QString>{"mmcDen: flag=False", "mmcDen: prev", "mmcDen: play",
+                              "mmcPo: flag=False", "mmcPo: sound", "mmcBu(1): flag=False",
+                              "mmcBu(1): sound", "mmcSClear: flag=False", "mmcSClear: sound"}));
 }
 
 TEST_F(MusicTest, LeavingThePlayScreenClosesEveryDeviceAndSavesTheSwitch) {
