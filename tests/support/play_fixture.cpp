@@ -3,7 +3,7 @@
 #include "screens/registry.h"
 #include "state/sprites.h"
 
-PlayFixture::PlayFixture() : random(std::make_unique<SeededRandom>(1234)) {
+PlayFixture::PlayFixture() : random(std::make_unique<QueuedRandom>(1234)) {
     nav.setServices(services);
     RegisterScreens(nav);
     FillInvaderPictures(state);
@@ -41,6 +41,18 @@ void PlayFixture::fire(int angle) {
     key(Qt::Key_Space, " ");
 }
 
+void PlayFixture::runUntilReady() {
+    FrmTezra& s = play();
+    for (int ms = 0; ms < 20000; ms += 10) {
+        if (s.mBusy == 0 && !s.tmrOugi->enabled() && !s.tmrS->enabled() &&
+            !s.tmrAfterHit->enabled() && !s.tmrAfterMiss->enabled()) {
+            return;
+        }
+        advance(10);
+    }
+    ADD_FAILURE() << "the screen stayed busy";
+}
+
 int PlayFixture::answerFor(int slot) const {
     return (state.gInvAngle[slot] - screen_->mLineAngle) * screen_->mLineDir;
 }
@@ -48,4 +60,10 @@ int PlayFixture::answerFor(int slot) const {
 std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {
     std::vector<QString> all = sound.commands();
     return {all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end()};
+}
+
+void PlayFixture::queueAngles(std::initializer_list<int> angles, int lo, int hi) {
+    for (int angle : angles) {
+        random->queue({DrawForAngle(angle, lo, hi)});
+    }
 }
