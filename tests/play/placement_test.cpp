@@ -58,7 +58,7 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
     const Case cases[] = {{1, 1, 180}, {1, 2, 180}, {2, 1, 180}, {1, 3, 170}, {2, 3, 170}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
-        FrmTezra& s = start(c.level, c.stage);
+        FrmTezra& s = restart(c.level, c.stage);
         state.gLastAngle1 = 50;
         state.gLastAngle2 = 60;
         state.gLastAngle3 = 70;
@@ -71,25 +71,23 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
             EXPECT_EQ(state.gInvAngle[2], 999);
         }
         EXPECT_EQ(seen, multiplesOf10(10, c.hi, {50, 60, 70}));
-        nav.unload(&s);
     }
 }
 
 TEST_F(PlacementTest, FirstRoundOfAStageAvoidsTheStartAngles) {
     for (int stage = 1; stage <= 3; ++stage) {
-        FrmTezra& s = start(1, stage);
+        FrmTezra& s = restart(1, stage);
         for (int round = 0; round < 100; ++round) {
             s.InitPlayScreen();
             const int a = state.gInvAngle[0];
             EXPECT_TRUE(a >= 20 && a <= 170 && a != 90) << "stage " << stage << ": " << a;
         }
-        nav.unload(&s);
     }
 }
 
 TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
     for (int stage : {1, 3}) {
-        FrmTezra& s = start(3, stage);
+        FrmTezra& s = restart(3, stage);
         state.gLastAngle1 = 40;
         state.gLastAngle2 = 60;
         state.gLastAngle3 = 70;
@@ -103,7 +101,6 @@ TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
             EXPECT_EQ(s.mNearSlot, 0);
         }
         EXPECT_EQ(seen, multiplesOf10(10, 180, {40})) << "stage " << stage;
-        nav.unload(&s);
     }
 }
 
@@ -271,9 +268,8 @@ TEST_F(PlacementTest, MarksComeBackAfterEveryRedrawAtLevelOneOnly) {
     const std::size_t marks = s.picMain->displayList().size();
     s.RedrawField();
     EXPECT_EQ(s.picMain->displayList().size(), marks);
-    nav.unload(&s);
-    FrmTezra& two = start(2, 1);
-    EXPECT_TRUE(two.picMain->displayList().empty());
+    restart(2, 1);
+    EXPECT_TRUE(s.picMain->displayList().empty());
 }
 
 // Invader images: after the first step each one stands centred on its point, in the colour of

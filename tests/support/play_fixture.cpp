@@ -25,6 +25,16 @@ FrmTezra& PlayFixture::start(int level, int stage) {
     return *screen_;
 }
 
+FrmTezra& PlayFixture::restart(int level, int stage) {
+    if (!screen_) {
+        return start(level, stage);
+    }
+    state.gLevel = level;
+    state.gStage = stage;
+    screen_->InitPlayScreen();
+    return *screen_;
+}
+
 void PlayFixture::key(Qt::Key k, const QString& text, Qt::KeyboardModifiers mods) {
     QKeyEvent event(QEvent::KeyPress, k, mods, text);
     screen_->previewKey(event);

@@ -21,6 +21,9 @@ class PlayFixture : public ::testing::Test {
 
     // Loads and shows the play screen for the level and stage.
     FrmTezra& start(int level, int stage);
+    // Sets the play screen up again for another level and stage, as the stage flow does; the
+    // first call starts it. (Unloading the only screen would end the program.)
+    FrmTezra& restart(int level, int stage);
     FrmTezra& play() { return *screen_; }
 
     // Types a key as the player would: KeyDown, then KeyPress.
