@@ -3,7 +3,7 @@
 #include "screens/registry.h"
 #include "state/sprites.h"
 
-PlayFixture::PlayFixture() : random(std::make_unique<SeededRandom>(1234)) {
+PlayFixture::PlayFixture() : random(std::make_unique<QueuedRandom>(1234)) {
     nav.setServices(services);
     RegisterScreens(nav);
     FillInvaderPictures(state);
@@ -25,6 +25,16 @@ FrmTezra& PlayFixture::start(int level, int stage) {
     return *screen_;
 }
 
+FrmTezra& PlayFixture::restart(int level, int stage) {
+    if (!screen_) {
+        return start(level, stage);
+    }
+    state.gLevel = level;
+    state.gStage = stage;
+    screen_->InitPlayScreen();
+    return *screen_;
+}
+
 void PlayFixture::key(Qt::Key k, const QString& text, Qt::KeyboardModifiers mods) {
     QKeyEvent event(QEvent::KeyPress, k, mods, text);
     screen_->previewKey(event);
@@ -41,6 +51,18 @@ void PlayFixture::fire(int angle) {
     key(Qt::Key_Space, " ");
 }
 
+void PlayFixture::runUntilReady() {
+    FrmTezra& s = play();
+    for (int ms = 0; ms < 20000; ms += 10) {
+        if (s.mBusy == 0 && !s.tmrOugi->enabled() && !s.tmrS->enabled() &&
+            !s.tmrAfterHit->enabled() && !s.tmrAfterMiss->enabled()) {
+            return;
+        }
+        advance(10);
+    }
+    ADD_FAILURE() << "the screen stayed busy";
+}
+
 int PlayFixture::answerFor(int slot) const {
     return (state.gInvAngle[slot] - screen_->mLineAngle) * screen_->mLineDir;
 }
@@ -48,4 +70,10 @@ int PlayFixture::answerFor(int slot) const {
 std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {
     std::vector<QString> all = sound.commands();
     return {all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end()};
+}
+
+void PlayFixture::queueAngles(std::initializer_list<int> angles, int lo, int hi) {
+    for (int angle : angles) {
+        random->queue({DrawForAngle(angle, lo, hi)});
+    }
 }

@@ -22,6 +22,9 @@ class PlayFixture : public ::testing::Test {
 
     // Loads and shows the play screen for the level and stage.
     FrmTezra& start(int level, int stage);
+    // Sets the play screen up again for another level and stage, as the stage flow does; the
+    // first call starts it. (Unloading the only screen would end the program.)
+    FrmTezra& restart(int level, int stage);
     FrmTezra& play() { return *screen_; }
 
     // Types a key as the player would: KeyDown, then KeyPress.
@@ -30,15 +33,20 @@ class PlayFixture : public ::testing::Test {
     // Types the angle and fires with Space.
     void fire(int angle);
     void advance(int ms) { clock.advance(ms); }
+    // Runs the clock until a shot and its follow-up are over and keys count again.
+    void runUntilReady();
     // The angle the player has to type for slot's invader.
     int answerFor(int slot) const;
 
     std::vector<QString> soundsSince(std::size_t mark) const;
     std::size_t soundMark() const { return sound.calls().size(); }
 
+    // Makes the next random angles in [lo, hi] come out as given, in order.
+    void queueAngles(std::initializer_list<int> angles, int lo = 10, int hi = 180);
+
     GameState state;
     VirtualClock clock;
-    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<QueuedRandom> random;
     RecordingSoundSystem sound;
     Navigator nav;
     Services services{state, clock, *random, sound, nav};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <stdexcept>
 #include <vector>
 
@@ -23,3 +24,30 @@ class ScriptedRandom : public RandomSource {
     std::vector<float> draws_;
     std::size_t drawn_ = 0;
 };
+
+// A seeded source that first hands out any draws queued on it; queue them at any time, also
+// after a screen holding the source has been made.
+class QueuedRandom : public RandomSource {
+  public:
+    explicit QueuedRandom(std::uint32_t seed) : seeded_(seed) {}
+    float next() override {
+        if (queued_.empty()) {
+            return seeded_.next();
+        }
+        const float u = queued_.front();
+        queued_.pop_front();
+        return u;
+    }
+    void queue(std::initializer_list<float> draws) { queued_.insert(queued_.end(), draws); }
+    std::size_t pending() const { return queued_.size(); }
+
+  private:
+    SeededRandom seeded_;
+    std::deque<float> queued_;
+};
+
+// The draw that makes a random multiple of 10 in [lo, hi] come out as angle.
+inline float DrawForAngle(int angle, int lo, int hi) {
+    const int count = hi / 10 - lo / 10 + 1;
+    return (static_cast<float>(angle / 10 - lo / 10) + 0.5f) / static_cast<float>(count);
+}
