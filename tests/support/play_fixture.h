@@ -34,6 +34,8 @@ class PlayFixture : public ::testing::Test {
 
     std::vector<QString> soundsSince(std::size_t mark) const;
     std::size_t soundMark() const { return sound.calls().size(); }
+    // The fixture's random source, whose next draws a test may script.
+    ScriptableRandom& draws() { return static_cast<ScriptableRandom&>(*random); }
 
     GameState state;
     VirtualClock clock;

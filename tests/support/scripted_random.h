@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <stdexcept>
 #include <vector>
 
@@ -22,4 +24,24 @@ class ScriptedRandom : public RandomSource {
   private:
     std::vector<float> draws_;
     std::size_t drawn_ = 0;
+};
+
+// Seeded draws, except that a script set at any time is used up first.
+class ScriptableRandom : public RandomSource {
+  public:
+    explicit ScriptableRandom(std::uint32_t seed) : seeded_(seed) {}
+    void script(const std::vector<float>& draws) { script_.assign(draws.begin(), draws.end()); }
+    std::size_t scriptLeft() const { return script_.size(); }
+    float next() override {
+        if (script_.empty()) {
+            return seeded_.next();
+        }
+        const float u = script_.front();
+        script_.pop_front();
+        return u;
+    }
+
+  private:
+    SeededRandom seeded_;
+    std::deque<float> script_;
 };
