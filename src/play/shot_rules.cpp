@@ -18,9 +18,10 @@ FanTick begin(FanState& fan, float from, float to) {
     return {};
 }
 
-// Int(Rnd * span + first) * step
+// Int(Rnd * span + first) * step, in double: in single precision a draw just below 1 rounds up
+// to the next whole number and gives points one step above the range.
 int randomPoints(RandomSource& rnd, int span, int first, int step) {
-    return static_cast<int>(std::floor(rnd.next() * span + first)) * step;
+    return static_cast<int>(std::floor(static_cast<double>(rnd.next()) * span + first)) * step;
 }
 }  // namespace
 
