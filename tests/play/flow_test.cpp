@@ -131,7 +131,7 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
         missOnce();
         int top = 36;
         for (int tick = 1; tick <= c.end; ++tick) {
-            advance(1);
+            advance(s.tmrAfterMiss->interval());
             if (tick <= c.shakes) {
                 top += tick % 2 == 1 ? -2 : 2;
             } else if (tick == c.putBack) {
