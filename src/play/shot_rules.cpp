@@ -18,9 +18,10 @@ FanTick begin(FanState& fan, float from, float to) {
     return {};
 }
 
-// Int(Rnd * span + first) * step
+// Int(Rnd * span + first) * step, in double: in single precision a draw just below 1 rounds up
+// to the next whole number and gives points one step above the range.
 int randomPoints(RandomSource& rnd, int span, int first, int step) {
-    return static_cast<int>(std::floor(rnd.next() * span + first)) * step;
+    return static_cast<int>(std::floor(static_cast<double>(rnd.next()) * span + first)) * step;
 }
 }  // namespace
 
@@ -43,11 +44,14 @@ FanTick StepFan(FanState& fan, int stage, int lineAngle, int lineDir, int inputA
         if (first) {
             return begin(fan, 170, 180);
         }
+        // The zero edge stands for 0 only in the drawing: a sweep of 180 ends there instead of
+        // drawing one more slice below the horizon.
+        const bool done = fan.fanFrom <= 180 - inputAngle;
         if (fan.fanFrom == 0) {
             fan.fanFrom = kZeroEdge;
         }
         FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
-        if (fan.fanFrom <= 180 - inputAngle) {
+        if (done) {
             tick.finished = true;
         } else {
             fan.fanFrom -= 10;

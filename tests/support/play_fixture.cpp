@@ -3,7 +3,7 @@
 #include "screens/registry.h"
 #include "state/sprites.h"
 
-PlayFixture::PlayFixture() : random(std::make_unique<QueuedRandom>(1234)) {
+PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
     nav.setServices(services);
     RegisterScreens(nav);
     FillInvaderPictures(state);

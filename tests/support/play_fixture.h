@@ -40,13 +40,15 @@ class PlayFixture : public ::testing::Test {
 
     std::vector<QString> soundsSince(std::size_t mark) const;
     std::size_t soundMark() const { return sound.calls().size(); }
+    // The fixture's random source, whose next draws a test may script.
+    ScriptableRandom& draws() { return *random; }
 
     // Makes the next random angles in [lo, hi] come out as given, in order.
     void queueAngles(std::initializer_list<int> angles, int lo = 10, int hi = 180);
 
     GameState state;
     VirtualClock clock;
-    std::unique_ptr<QueuedRandom> random;
+    std::unique_ptr<ScriptableRandom> random;
     RecordingSoundSystem sound;
     Navigator nav;
     Services services{state, clock, *random, sound, nav};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <stdexcept>
 #include <vector>
@@ -25,25 +26,28 @@ class ScriptedRandom : public RandomSource {
     std::size_t drawn_ = 0;
 };
 
-// A seeded source that first hands out any draws queued on it; queue them at any time, also
-// after a screen holding the source has been made.
-class QueuedRandom : public RandomSource {
+// Seeded draws, except that draws queued or scripted at any time are used up first; the source
+// can be handed to a screen before a test knows which draws it needs.
+class ScriptableRandom : public RandomSource {
   public:
-    explicit QueuedRandom(std::uint32_t seed) : seeded_(seed) {}
+    explicit ScriptableRandom(std::uint32_t seed) : seeded_(seed) {}
     float next() override {
-        if (queued_.empty()) {
+        if (script_.empty()) {
             return seeded_.next();
         }
-        const float u = queued_.front();
-        queued_.pop_front();
+        const float u = script_.front();
+        script_.pop_front();
         return u;
     }
-    void queue(std::initializer_list<float> draws) { queued_.insert(queued_.end(), draws); }
-    std::size_t pending() const { return queued_.size(); }
+    // Replaces what is left of the script.
+    void script(const std::vector<float>& draws) { script_.assign(draws.begin(), draws.end()); }
+    // Adds to the end of the script.
+    void queue(std::initializer_list<float> draws) { script_.insert(script_.end(), draws); }
+    std::size_t scriptLeft() const { return script_.size(); }
 
   private:
     SeededRandom seeded_;
-    std::deque<float> queued_;
+    std::deque<float> script_;
 };
 
 // The draw that makes a random multiple of 10 in [lo, hi] come out as angle.
