@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
         times.push_back(ms);
     }
     std::sort(times.begin(), times.end());
-    std::printf("start to play screen shown over %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n",
-                runs, times[times.size() / 2], times.front(), times.back());
+    std::printf(
+        "start to play screen shown over %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n", runs,
+        times[times.size() / 2], times.front(), times.back());
     return 0;
 }

@@ -2,8 +2,8 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QTimer>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 
 #include "kit/navigator.h"
 #include "kit/real_clock.h"

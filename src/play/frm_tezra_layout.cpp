@@ -165,12 +165,14 @@ void FrmTezra::buildTimers() {
     tmrOugi = make(50, false, [this] { tmrOugi_Timer(); });
     tmrS = make(50, false, [this] { tmrS_Timer(); });
     tmrAfterHit = make(100, false, [this] { tmrAfterHit_Timer(); });
-    // Meant to run "as fast as the timer allows": at a true 1 ms the miss message, burst and
-    // shake would be gone in 18 ms, unseen. The classic 55 ms timer tick keeps them up for 1 s.
-    tmrAfterMiss = make(55, false, [this] { tmrAfterMiss_Timer(); });
+    // The shake and the flash are meant to run as fast as the timer allows (1 ms and 10 ms). At
+    // those rates the miss message, burst and shake would be gone in 18 ms and the flash in
+    // 120 ms, unseen; the classic PC timer tick of 55 ms lets a child see them.
+    constexpr int kFastestTick = 55;
+    tmrAfterMiss = make(kFastestTick, false, [this] { tmrAfterMiss_Timer(); });
     tmrWatch = make(400, true, [this] { tmrWatch_Timer(); });
     tmrMsgSClear = make(400, false, [this] { tmrMsgSClear_Timer(); });
-    tmrGameOver1 = make(10, false, [this] { tmrGameOver1_Timer(); });
+    tmrGameOver1 = make(kFastestTick, false, [this] { tmrGameOver1_Timer(); });
     tmrGameOver2 = make(100, false, [this] { tmrGameOver2_Timer(); });
 }
 

@@ -58,10 +58,18 @@ TEST_F(EntryTest, DigitsBuildTheAngleAndAnythingElseStartsAgain) {
         int clicks;
     };
     const Case cases[] = {
-        {"125", "125", 3}, {"180", "180", 3}, {"185", "0", 3},  // over 180: back to 0, still a
-                                                                // click
-        {"190", "0", 3},   {"0", "0", 1},     {"07", "7", 2},  {"12a", "0", 2},
-        {"12\b", "0", 2},  {"1１", "0", 1},   {"ab", "0", 0},  {"1a5", "5", 2},
+        {"125", "125", 3},
+        {"180", "180", 3},
+        {"185", "0", 3},  // over 180: back to 0, still a
+                          // click
+        {"190", "0", 3},
+        {"0", "0", 1},
+        {"07", "7", 2},
+        {"12a", "0", 2},
+        {"12\b", "0", 2},
+        {"1１", "0", 1},
+        {"ab", "0", 0},
+        {"1a5", "5", 2},
     };
     FrmTezra& s = start(2, 1);
     for (const Case& c : cases) {

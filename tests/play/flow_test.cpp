@@ -276,17 +276,18 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     EXPECT_EQ(s.picMain->y(), 35);
     const QImage background = s.picMain->picture();
 
-    // The flash, one 10 ms tick at a time.
+    // The flash, one tick at a time.
+    const int flash = s.tmrGameOver1->interval();
     auto mark = soundMark();
-    advance(10);
+    advance(flash);
     EXPECT_EQ(s.picMain->picture(), background);
     for (int tick = 2; tick <= 10; ++tick) {
-        advance(10);
+        advance(flash);
         const bool even = tick % 2 == 0;
         EXPECT_EQ(s.picMain->y(), even ? 33 : 35) << tick;
         EXPECT_EQ(s.picMain->picture().isNull(), even) << tick;
     }
-    advance(10);
+    advance(flash);
     EXPECT_EQ(s.picMain->y(), 35);
     EXPECT_EQ(s.picMain->picture(), background);
     EXPECT_TRUE(s.savedPicture.isNull());
@@ -295,7 +296,7 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     twice.insert(twice.end(), den.begin(), den.end());
     EXPECT_EQ(soundsSince(mark), twice);
 
-    advance(10);
+    advance(flash);
     EXPECT_FALSE(s.tmrGameOver1->enabled());
     EXPECT_TRUE(s.tmrGameOver2->enabled());
     for (FieldLine* line : {s.Line1[0], s.Line1[1], s.Line2}) {
