@@ -33,22 +33,7 @@ void FrmTezra::tmrInv_Timer(int i) {
 
 void FrmTezra::BeginGameOver() {
     GameState& g = sv.state;
-    stopAllTimers();
-    // The next shot after a continue starts from its first tick.
-    fan = FanState{};
-    shotStep = 0;
-    hitTick = 0;
-    missTick = 0;
-    setFieldTop(35);
-    lockControlsForEndSequence();
-    mBusy = 1;
-    StopBgm();
-    cmdShoot->hide();
-    RedrawField();
-    lblMsg[0]->hide();
-    g.gInputAngle = 0;
-    ShowStatus();
-    ShowInputAngle();
+    EndPlay();
     const bool mirrored = g.gStage == 2;
     const double lefts[] = {mirrored ? 150.0 : -150.0, mirrored ? 110.0 : -110.0};
     const double tops[] = {230, 183};

@@ -150,17 +150,27 @@ void FrmTezra::tmrMsgSClear_Timer() {
     });
 }
 
-void FrmTezra::BeginAllClear() {
-    GameState& g = sv.state;
+void FrmTezra::EndPlay() {
     stopAllTimers();
+    // The next shot after a continue starts from its first tick.
+    fan = FanState{};
+    shotStep = 0;
+    hitTick = 0;
+    missTick = 0;
+    setFieldTop(kFieldRestTop);
+    lockControlsForEndSequence();
     mBusy = 1;
     StopBgm();
     cmdShoot->hide();
     RedrawField();
     lblMsg[0]->hide();
-    g.gInputAngle = 0;
+    sv.state.gInputAngle = 0;
     ShowStatus();
     ShowInputAngle();
+}
+
+void FrmTezra::BeginAllClear() {
+    EndPlay();
     HidePlayArea();
     sv.nav.showModal(sv.nav.load("frmAllClear"), [this] {
         ShowPlayArea();

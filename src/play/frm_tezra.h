@@ -177,6 +177,8 @@ class FrmTezra : public Screen {
     void placeOnScreenSide(QWidget* label, double x, double dx, double y);
     void setFieldTop(int top);
     void stopAllTimers();
+    // Stops all play and clears the field for the all-clear or game-over sequence.
+    void EndPlay();
     // An end sequence takes the controls away at once instead of at the guard's next tick.
     void lockControlsForEndSequence();
     // The absolute direction of the typed angle counted from the red line.
