@@ -103,9 +103,10 @@ MidiEvent controlChange(std::uint32_t tick, int channel, int controller, int val
 }
 
 MidiEvent metaEvent(std::uint32_t tick, std::uint8_t type, std::vector<std::uint8_t> data) {
-    MidiEvent e{tick, {0xFF, type}};
-    e.bytes.insert(e.bytes.end(), data.begin(), data.end());
-    return e;
+    // Status and type go in front of the data rather than the data after them: GCC 12 warns
+    // falsely about appending to a two-byte vector.
+    data.insert(data.begin(), {std::uint8_t{0xFF}, type});
+    return {tick, std::move(data)};
 }
 
 }  // namespace soundgen
