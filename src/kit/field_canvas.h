@@ -40,7 +40,6 @@ class FieldCanvas : public QWidget {
     FieldCanvas(QWidget* parent, int innerWidth, int innerHeight);
 
     void setScale(double left, double top, double width, double height);
-    double scaleLeft() const { return left_; }
     double scaleWidth() const { return width_; }
     // A field point's position in the drawing area, in pixels.
     QPointF toScreen(double x, double y) const;

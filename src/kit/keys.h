@@ -11,7 +11,6 @@ inline constexpr int Space = 32;
 inline constexpr int B = 66;
 inline constexpr int F1 = 112;
 inline constexpr int F4 = 115;
-inline constexpr int F9 = 120;
 }  // namespace KeyCode
 
 // Shift states: a sum of these.
