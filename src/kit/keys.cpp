@@ -18,6 +18,12 @@ int KeyCodeOf(const QKeyEvent& event) {
             return KeyCode::Enter;
         case Qt::Key_Escape:
             return KeyCode::Escape;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
         case Qt::Key_Space:
             return KeyCode::Space;
         case Qt::Key_Left:

@@ -1,8 +1,10 @@
 #include "kit/navigator.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <stdexcept>
 
@@ -18,18 +20,18 @@ Navigator::~Navigator() {
     if (qApp) {
         qApp->removeEventFilter(this);
     }
-    modalContinuations_.clear();
+    waiting_.clear();
     loaded_.clear();
     disposed_.clear();
 }
 
-void Navigator::registerScreen(const QString& name, Factory factory) {
-    factories_[name] = std::move(factory);
+void Navigator::registerScreen(ScreenId id, Factory factory) {
+    factories_[id] = std::move(factory);
 }
 
-Screen* Navigator::find(const QString& name) const {
+Screen* Navigator::find(ScreenId id) const {
     for (const auto& screen : loaded_) {
-        if (screen->screenName() == name) {
+        if (screen->id() == id) {
             return screen.get();
         }
     }
@@ -41,18 +43,18 @@ bool Navigator::isLoaded(const Screen* screen) const {
                        [screen](const auto& s) { return s.get() == screen; });
 }
 
-bool Navigator::isShown(const QString& name) const {
-    const Screen* screen = find(name);
+bool Navigator::isShown(ScreenId id) const {
+    const Screen* screen = find(id);
     return screen && screen->isVisible();
 }
 
-Screen* Navigator::load(const QString& name) {
-    if (Screen* screen = find(name)) {
+Screen* Navigator::load(ScreenId id) {
+    if (Screen* screen = find(id)) {
         return screen;
     }
-    auto it = factories_.find(name);
+    auto it = factories_.find(id);
     if (it == factories_.end() || !services_) {
-        throw std::logic_error("no screen named " + name.toStdString());
+        throw std::logic_error("no screen registered for this id");
     }
     loaded_.push_back(it->second(*services_));
     Screen* screen = loaded_.back().get();
@@ -61,13 +63,23 @@ Screen* Navigator::load(const QString& name) {
 }
 
 void Navigator::show(Screen* screen) {
-    if (isLoaded(screen) && !ended_) {
-        screen->show();
-        if (QGuiApplication::platformName() != "offscreen") {
-            screen->raise();
-            screen->activateWindow();
-        }
+    if (!isLoaded(screen) || ended_) {
+        return;
     }
+    showing_.push_back(screen);
+    screen->show();
+    showing_.pop_back();
+    if (std::erase(closeWhenShown_, screen) > 0) {
+        // Closed from inside its own show event: close it now that Qt has finished showing
+        // it, or Qt would keep a modal window that is no longer there blocking every input.
+        unload(screen);
+        return;
+    }
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        screen->raise();
+        screen->activateWindow();
+    }
+    screen->Form_Activate();
 }
 
 void Navigator::hide(Screen* screen) {
@@ -75,38 +87,106 @@ void Navigator::hide(Screen* screen) {
         return;
     }
     screen->hide();
-    closeModal(screen);
+    runSteps(takeWaitingSteps(screen));
 }
 
-void Navigator::showModal(Screen* screen, std::function<void()> whenClosed) {
+void Navigator::showModal(Screen* screen, Screen* owner, Step whenClosed) {
     if (!isLoaded(screen) || ended_) {
         return;
     }
-    modalContinuations_[screen] = std::move(whenClosed);
+    std::vector<Step>& steps = waiting_[screen];
+    if (whenClosed) {
+        steps.push_back(std::move(whenClosed));
+    }
+    if (owner) {
+        const ScreenId closed = screen->id();
+        steps.push_back([this, owner, closed] {
+            if (isLoaded(owner)) {
+                owner->AfterModal(closed);
+            }
+        });
+    }
     screen->setWindowModality(Qt::ApplicationModal);
+    if (owner && owner->isVisible()) {
+        // A dialog stays above the screen that opened it and has no taskbar entry of its own.
+        screen->winId();
+        owner->winId();
+        screen->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     show(screen);
 }
 
+void Navigator::handOver(Screen* from, Screen* to, Step whenClosed) {
+    std::vector<Step> steps;
+    if (whenClosed) {
+        steps.push_back(std::move(whenClosed));
+    }
+    for (Step& step : takeWaitingSteps(from)) {
+        steps.push_back(std::move(step));
+    }
+    remove(from);
+    if (ended_ || !isLoaded(to)) {
+        return;
+    }
+    waiting_[to] = std::move(steps);
+    to->setWindowModality(Qt::ApplicationModal);
+    show(to);
+}
+
 void Navigator::unload(Screen* screen) {
+    if (!isLoaded(screen)) {
+        return;
+    }
+    if (std::find(showing_.begin(), showing_.end(), screen) != showing_.end()) {
+        closeWhenShown_.push_back(screen);
+        return;
+    }
+    std::vector<Step> steps = takeWaitingSteps(screen);
+    remove(screen);
+    runSteps(steps);
+}
+
+void Navigator::remove(Screen* screen) {
+    screen->Form_Unload();
+    // Form_Unload may itself have unloaded this screen.
     auto it = std::find_if(loaded_.begin(), loaded_.end(),
                            [screen](const auto& s) { return s.get() == screen; });
     if (it == loaded_.end()) {
         return;
     }
-    screen->Form_Unload();
-    // Form_Unload may itself have unloaded other screens; look the screen up again.
-    it = std::find_if(loaded_.begin(), loaded_.end(),
-                      [screen](const auto& s) { return s.get() == screen; });
-    if (it == loaded_.end()) {
-        return;
-    }
+    screen->stopAllTimers();
     std::unique_ptr<Screen> owned = std::move(*it);
     loaded_.erase(it);
     owned->hide();
     disposeLater(std::move(owned));
-    closeModal(screen);
     if (loaded_.empty()) {
         endProgram();
+    }
+}
+
+std::vector<Navigator::Step> Navigator::takeWaitingSteps(Screen* screen) {
+    auto it = waiting_.find(screen);
+    if (it == waiting_.end()) {
+        return {};
+    }
+    std::vector<Step> steps = std::move(it->second);
+    waiting_.erase(it);
+    return steps;
+}
+
+void Navigator::runSteps(const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        if (ended_) {
+            return;
+        }
+        step();
+    }
+}
+
+void Navigator::unloadAndEnd(Screen* screen) {
+    endProgram();
+    if (isLoaded(screen)) {
+        remove(screen);
     }
 }
 
@@ -116,23 +196,12 @@ void Navigator::endProgram() {
     }
     ended_ = true;
     for (const auto& screen : loaded_) {
+        screen->stopAllTimers();
         screen->hide();
     }
-    modalContinuations_.clear();
+    waiting_.clear();
     if (onEnd_) {
         onEnd_();
-    }
-}
-
-void Navigator::closeModal(Screen* screen) {
-    auto it = modalContinuations_.find(screen);
-    if (it == modalContinuations_.end()) {
-        return;
-    }
-    std::function<void()> whenClosed = std::move(it->second);
-    modalContinuations_.erase(it);
-    if (!ended_ && whenClosed) {
-        whenClosed();
     }
 }
 
@@ -143,14 +212,38 @@ void Navigator::disposeLater(std::unique_ptr<Screen> screen) {
     QTimer::singleShot(0, this, [this] { disposed_.clear(); });
 }
 
+Screen* Navigator::screenOf(const QWindow* window) const {
+    for (const auto& screen : loaded_) {
+        if (screen->windowHandle() == window) {
+            return screen.get();
+        }
+    }
+    return nullptr;
+}
+
 bool Navigator::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+    if (ended_) {
         return false;
     }
-    auto* screen = qobject_cast<Screen*>(static_cast<QWidget*>(watched)->window());
-    if (!screen || !screen->keyPreview() || !isLoaded(screen) || ended_) {
-        return false;
+    if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
+        // A key reaches the window before its focused control: the one place to preview it,
+        // exactly once per key.
+        Screen* screen = screenOf(static_cast<QWindow*>(watched));
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Tab and Backtab belong to the focus chain, as in any dialog.
+        if (!screen || !screen->keyPreview() || key->key() == Qt::Key_Tab ||
+            key->key() == Qt::Key_Backtab) {
+            return false;
+        }
+        return screen->previewKey(*key);
     }
-    screen->previewKey(*static_cast<QKeyEvent*>(event));
-    return true;
+    if (event->type() == QEvent::InputMethod && watched->isWidgetType()) {
+        auto* screen = qobject_cast<Screen*>(static_cast<QWidget*>(watched)->window());
+        if (!screen || !isLoaded(screen) || !screen->takesText()) {
+            return false;
+        }
+        screen->previewText(static_cast<QInputMethodEvent*>(event)->commitString());
+        return true;
+    }
+    return false;
 }

@@ -1,43 +1,54 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "kit/screen_id.h"
 #include "kit/services.h"
 
+class QWindow;
 class Screen;
 
-// Loads, shows and unloads the game's screens by name and ends the program. A modal screen is
-// shown without a nested event loop: the caller's remaining steps run when it closes.
+// Loads, shows and unloads the game's screens and ends the program. A modal screen is shown
+// without a nested event loop: the steps that follow it run when it closes. Keys reach a screen
+// with key preview through its preview handlers first.
 class Navigator : public QObject {
     Q_OBJECT
   public:
     using Factory = std::function<std::unique_ptr<Screen>(Services&)>;
+    using Step = std::function<void()>;
 
     Navigator();
     ~Navigator() override;
 
     void setServices(Services& services) { services_ = &services; }
-    void registerScreen(const QString& name, Factory factory);
+    void registerScreen(ScreenId id, Factory factory);
 
-    // The loaded screen of that name, loading it (and running its Form_Load) if needed.
-    Screen* load(const QString& name);
-    Screen* find(const QString& name) const;
+    // The loaded screen, loading it (and running its Form_Load) if needed.
+    Screen* load(ScreenId id);
+    Screen* find(ScreenId id) const;
     bool isLoaded(const Screen* screen) const;
-    bool isShown(const QString& name) const;
+    bool isShown(ScreenId id) const;
 
     void show(Screen* screen);
     void hide(Screen* screen);
-    // Shows the screen modally; whenClosed runs once it is hidden or unloaded.
-    void showModal(Screen* screen, std::function<void()> whenClosed);
-    // Runs the screen's Form_Unload and removes it; the program ends when no screen is left.
+    // Shows the screen modally over its owner. When it closes, whenClosed runs, then the
+    // owner's AfterModal, as long as the owner is still loaded.
+    void showModal(Screen* screen, Screen* owner, Step whenClosed = {});
+    // `from` gives way to `to`: from is unloaded, and to is shown modally in its place. When to
+    // closes, whenClosed runs, then whatever was waiting for from.
+    void handOver(Screen* from, Screen* to, Step whenClosed = {});
+    // Runs the screen's Form_Unload, stops its timers and removes it; a modal screen's waiting
+    // steps run; the program ends when no screen is left.
     void unload(Screen* screen);
 
-    // Ends the program at once, without any screen's unload steps.
+    // Unloads the screen and ends the program; nothing that waited for the screen runs.
+    void unloadAndEnd(Screen* screen);
+    // Ends the program at once, without any screen's unload steps. Works before the event loop
+    // has started as well as inside it.
     void endProgram();
     bool ended() const { return ended_; }
     void onEnd(std::function<void()> handler) { onEnd_ = std::move(handler); }
@@ -46,14 +57,21 @@ class Navigator : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void closeModal(Screen* screen);
+    Screen* screenOf(const QWindow* window) const;
+    std::vector<Step> takeWaitingSteps(Screen* screen);
+    void runSteps(const std::vector<Step>& steps);
+    void remove(Screen* screen);
     void disposeLater(std::unique_ptr<Screen> screen);
 
     Services* services_ = nullptr;
-    std::map<QString, Factory> factories_;
+    std::map<ScreenId, Factory> factories_;
     std::vector<std::unique_ptr<Screen>> loaded_;
     std::vector<std::unique_ptr<Screen>> disposed_;
-    std::map<const Screen*, std::function<void()>> modalContinuations_;
+    // What runs when a modal screen closes.
+    std::map<const Screen*, std::vector<Step>> waiting_;
+    // Screens inside Qt's show, and those of them asked to close meanwhile.
+    std::vector<Screen*> showing_;
+    std::vector<Screen*> closeWhenShown_;
     std::function<void()> onEnd_;
     bool ended_ = false;
 };

@@ -1,37 +1,85 @@
 #include "kit/screen.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
 #include <QScreen>
 
 #include "kit/keys.h"
 #include "kit/navigator.h"
 
-Screen::Screen(Services& services, const QString& name)
-    : QWidget(nullptr), sv(services), name_(name) {
+Screen::Screen(Services& services, ScreenId id, const QString& name)
+    : QWidget(nullptr), sv(services), id_(id) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowKind(WindowKind::Captioned);
 }
 
-void Screen::previewKey(const QKeyEvent& event) {
+Screen::~Screen() = default;
+
+void Screen::setTakesText(bool on) {
+    takesText_ = on;
+    setAttribute(Qt::WA_InputMethodEnabled, on);
+}
+
+bool Screen::previewKey(const QKeyEvent& event) {
     const int code = KeyCodeOf(event);
     Form_KeyDown(code, ShiftOf(event));
     if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
-        return;
-    }
-    if (code == KeyCode::Enter) {
-        auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-        if (button && button->isVisible() && button->isEnabled()) {
-            button->click();
-            if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
-                return;
-            }
-        }
+        return true;
     }
     if (const char32_t ascii = KeyAsciiOf(event)) {
         Form_KeyPress(ascii);
+        if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
+            return true;
+        }
     }
+    return KeepsKey(code);
+}
+
+void Screen::previewText(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
+            return;
+        }
+        Form_KeyPress(c);
+    }
+}
+
+GameTimer* Screen::makeTimer(int intervalMs, bool enabled, std::function<void()> handler) {
+    timers_.push_back(std::make_unique<GameTimer>(sv.clock, intervalMs, enabled));
+    timers_.back()->onTimer(std::move(handler));
+    return timers_.back().get();
+}
+
+void Screen::stopAllTimers() {
+    for (const auto& timer : timers_) {
+        timer->setEnabled(false);
+    }
+}
+
+bool Screen::anyTimerRunning() const {
+    return std::any_of(timers_.begin(), timers_.end(),
+                       [](const auto& timer) { return timer->enabled(); });
+}
+
+void Screen::setWindowKind(WindowKind kind) {
+    kind_ = kind;
+    Qt::WindowFlags flags;
+    switch (kind) {
+        case WindowKind::Captioned:
+            flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+            break;
+        case WindowKind::Dialog:
+            flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                    Qt::WindowCloseButtonHint;
+            break;
+        case WindowKind::Borderless:
+            flags = Qt::Dialog | Qt::FramelessWindowHint;
+            break;
+    }
+    setWindowFlags(flags | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 void Screen::sizeAndCentre(int width, int height) {
@@ -39,6 +87,21 @@ void Screen::sizeAndCentre(int width, int height) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+    }
+}
+
+void Screen::placeOver(const QWidget& area) {
+    setFixedSize(area.size());
+    move(area.mapToGlobal(QPoint(0, 0)));
+}
+
+void Screen::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (kind_ == WindowKind::Borderless) {
+        // Without a frame from the window system, the window draws its own thin fixed border.
+        QPainter p(this);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

@@ -2,45 +2,83 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
 
+#include "kit/game_timer.h"
+#include "kit/screen_id.h"
 #include "kit/services.h"
 
 class QKeyEvent;
+
+// The kinds of window a screen can be.
+enum class WindowKind {
+    Captioned,   // a fixed-size top-level window with a caption
+    Dialog,      // a fixed-size dialog owned by the screen that opened it
+    Borderless,  // no caption or title bar, a thin fixed border, laid over another screen
+};
 
 // A window of the game. The navigator loads, shows and unloads screens; a screen with key
 // preview sees every key pressed in it before its controls do.
 class Screen : public QWidget {
     Q_OBJECT
   public:
-    Screen(Services& services, const QString& name);
+    Screen(Services& services, ScreenId id, const QString& name);
+    ~Screen() override;
 
-    const QString& screenName() const { return name_; }
+    ScreenId id() const { return id_; }
 
     // Run by the navigator once the screen is constructed, and when it is unloaded.
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // Runs each time the navigator has shown the screen, once Qt has finished showing it.
+    virtual void Form_Activate() {}
+    // A modal screen this one opened has closed: the steps that follow it.
+    virtual void AfterModal(ScreenId /*closed*/) {}
     // Key preview handlers; keyAscii is 0 for keys that type no character.
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyPress(char32_t /*keyAscii*/) {}
+    // Keys the screen handles itself, kept from the focused control. Every other key goes on
+    // to the focused control after the preview, as in any dialog.
+    virtual bool KeepsKey(int /*keyCode*/) const { return false; }
 
     bool keyPreview() const { return keyPreview_; }
     void setKeyPreview(bool on) { keyPreview_ = on; }
+    // Text from an input method reaches Form_KeyPress character by character.
+    bool takesText() const { return takesText_; }
+    void setTakesText(bool on);
 
-    // Delivers one key press as the window would: KeyDown, then the focused button for Enter,
-    // then KeyPress. The event never reaches a control as well, so no key acts twice.
-    void previewKey(const QKeyEvent& event);
+    // Delivers one key press to the preview handlers: KeyDown, then KeyPress for a key that
+    // types a character. Returns whether the screen keeps the key from the focused control.
+    bool previewKey(const QKeyEvent& event);
+    // Delivers committed input-method text to Form_KeyPress.
+    void previewText(const QString& text);
 
+    // A timer that belongs to this screen: unloading the screen stops it.
+    GameTimer* makeTimer(int intervalMs, bool enabled, std::function<void()> handler);
+    void stopAllTimers();
+    bool anyTimerRunning() const;
+
+    void setWindowKind(WindowKind kind);
+    WindowKind windowKind() const { return kind_; }
     // Sizes the window to the given client size and centres it on the available screen area.
     void sizeAndCentre(int width, int height);
+    // Sizes and places the window exactly over the widget's area on screen.
+    void placeOver(const QWidget& area);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // A close from the window system (its close button or the window manager's Alt+F4).
     virtual void closeRequested();
 
     Services& sv;
 
   private:
-    QString name_;
+    ScreenId id_;
     bool keyPreview_ = false;
+    bool takesText_ = false;
+    WindowKind kind_ = WindowKind::Captioned;
+    std::vector<std::unique_ptr<GameTimer>> timers_;
 };

@@ -27,6 +27,12 @@ void FrmTezra::Form_KeyDown(int keyCode, int shift) {
         sv.nav.endProgram();
         return;
     }
+    if (keyCode == KeyCode::Enter && cmdShoot->isVisibleTo(this)) {
+        // Enter belongs to the fire button wherever the focus is: with nothing typed it only
+        // clears the entry, and never reaches another button.
+        cmdShoot_Click();
+        return;
+    }
     if (keyCode == KeyCode::F1) {
         if (cmdHelp->isEnabled()) {
             cmdHelp_Click();
@@ -37,6 +43,10 @@ void FrmTezra::Form_KeyDown(int keyCode, int shift) {
         sv.state.gLevel == 2) {
         DrawScaleMarks();
     }
+}
+
+bool FrmTezra::KeepsKey(int keyCode) const {
+    return keyCode == KeyCode::Enter || keyCode == KeyCode::Space;
 }
 
 void FrmTezra::cmdShoot_Click() {
@@ -118,22 +128,13 @@ void FrmTezra::ShowPlayArea() {
 
 void FrmTezra::cmdChange_Click() {
     sv.state.gScore = 300;
-    Screen* title = sv.nav.load("frmTezraStart");
-    sv.nav.unload(this);
-    sv.nav.show(title);
+    emit ended(PlayOutcome::ChangeLevel);
 }
 
 void FrmTezra::cmdEnd_Click() {
-    if (sv.state.gHiScore < sv.state.gScore) {
-        Screen* entry = sv.nav.load("frmHighScore");
-        sv.nav.unload(this);
-        sv.nav.showModal(entry, nullptr);
-        return;
-    }
-    sv.nav.unload(this);
-    sv.nav.endProgram();
+    emit ended(PlayOutcome::Quit);
 }
 
 void FrmTezra::cmdHelp_Click() {
-    sv.nav.showModal(sv.nav.load("frmHelp"), nullptr);
+    emit ended(PlayOutcome::ShowHelp);
 }

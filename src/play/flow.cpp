@@ -92,7 +92,7 @@ void FrmTezra::tmrWatch_Timer() {
 void FrmTezra::lockControlsForEndSequence() {
     cmdHelp->setEnabled(false);
     Frame1->setEnabled(false);
-    if (Screen* help = sv.nav.find("frmHelp")) {
+    if (Screen* help = sv.nav.find(ScreenId::Help)) {
         sv.nav.unload(help);
     }
 }
@@ -142,12 +142,7 @@ void FrmTezra::tmrMsgSClear_Timer() {
         return;
     }
     clearTick = 0;
-    Screen* briefing = sv.nav.load("frmStageMsg");
-    sv.nav.hide(this);
-    sv.nav.showModal(briefing, [this] {
-        sv.nav.show(this);
-        InitPlayScreen();
-    });
+    emit ended(PlayOutcome::StageCleared);
 }
 
 void FrmTezra::EndPlay() {
@@ -172,11 +167,7 @@ void FrmTezra::EndPlay() {
 void FrmTezra::BeginAllClear() {
     EndPlay();
     HidePlayArea();
-    sv.nav.showModal(sv.nav.load("frmAllClear"), [this] {
-        ShowPlayArea();
-        mBusy = 0;
-        cmdChange_Click();
-    });
+    emit ended(PlayOutcome::AllClear);
 }
 
 void FrmTezra::tmrGameOver1_Timer() {
@@ -249,13 +240,29 @@ void FrmTezra::tmrGameOver2_Timer() {
         lblOverMsg[i]->show();
     }
     HidePlayArea();
-    sv.nav.showModal(sv.nav.load("frmGameOver"), [this] {
-        ShowPlayArea();
-        mBusy = 0;
-        if (sv.state.gRetryFlag == 1) {
+    emit ended(PlayOutcome::GameOver);
+}
+
+void FrmTezra::AfterModal(ScreenId closed) {
+    switch (closed) {
+        case ScreenId::Briefing:
             InitPlayScreen();
-        } else {
+            break;
+        case ScreenId::AllClear:
+            ShowPlayArea();
+            mBusy = 0;
             cmdChange_Click();
-        }
-    });
+            break;
+        case ScreenId::GameOver:
+            ShowPlayArea();
+            mBusy = 0;
+            if (sv.state.gRetryFlag == 1) {
+                InitPlayScreen();
+            } else {
+                cmdChange_Click();
+            }
+            break;
+        default:
+            break;
+    }
 }

@@ -8,7 +8,6 @@
 
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
-#include "kit/game_timer.h"
 #include "kit/screen.h"
 #include "play/shot_rules.h"
 #include "sound/sound_device.h"
@@ -30,6 +29,8 @@ class FrmTezra : public Screen {
     void Form_Unload() override;
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_KeyPress(char32_t keyAscii) override;
+    bool KeepsKey(int keyCode) const override;
+    void AfterModal(ScreenId closed) override;
 
     // --- controls -------------------------------------------------------------------------
     QWidget* picLevelDisp;
@@ -66,15 +67,15 @@ class FrmTezra : public Screen {
     QPushButton* cmdHelp;
 
     // --- timers ---------------------------------------------------------------------------
-    std::array<std::unique_ptr<GameTimer>, 3> tmrInv;
-    std::unique_ptr<GameTimer> tmrOugi;
-    std::unique_ptr<GameTimer> tmrS;
-    std::unique_ptr<GameTimer> tmrAfterHit;
-    std::unique_ptr<GameTimer> tmrAfterMiss;
-    std::unique_ptr<GameTimer> tmrWatch;
-    std::unique_ptr<GameTimer> tmrMsgSClear;
-    std::unique_ptr<GameTimer> tmrGameOver1;
-    std::unique_ptr<GameTimer> tmrGameOver2;
+    std::array<GameTimer*, 3> tmrInv;
+    GameTimer* tmrOugi;
+    GameTimer* tmrS;
+    GameTimer* tmrAfterHit;
+    GameTimer* tmrAfterMiss;
+    GameTimer* tmrWatch;
+    GameTimer* tmrMsgSClear;
+    GameTimer* tmrGameOver1;
+    GameTimer* tmrGameOver2;
 
     // --- sound devices --------------------------------------------------------------------
     std::unique_ptr<SoundDevice> mmcShoot, mmcPyu, mmcDen, mmcPo, mmcPu, mmcClick, mmcGun,
@@ -166,6 +167,9 @@ class FrmTezra : public Screen {
     void optOnOff_Click(int index);
     void mmcMidi_Done();
 
+  signals:
+    void ended(PlayOutcome outcome);
+
   private:
     void buildControls();
     void buildTimers();
@@ -176,7 +180,6 @@ class FrmTezra : public Screen {
     // right whatever the stage's mirroring: dx > 0 is to the right on screen.
     void placeOnScreenSide(QWidget* label, double x, double dx, double y);
     void setFieldTop(int top);
-    void stopAllTimers();
     // Stops all play and clears the field for the all-clear or game-over sequence.
     void EndPlay();
     // An end sequence takes the controls away at once instead of at the guard's next tick.

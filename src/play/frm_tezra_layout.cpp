@@ -18,7 +18,7 @@ GameLabel* autoSized(GameLabel* label) {
 }
 }  // namespace
 
-FrmTezra::FrmTezra(Services& services) : Screen(services, kName) {
+FrmTezra::FrmTezra(Services& services) : Screen(services, ScreenId::Play, kName) {
     setWindowTitle("Tezra");
     QPalette p = palette();
     p.setColor(QPalette::Window, kLightGrey);
@@ -152,15 +152,11 @@ void FrmTezra::buildControls() {
 }
 
 void FrmTezra::buildTimers() {
-    Clock& clock = sv.clock;
     for (int i = 0; i < 3; ++i) {
-        tmrInv[i] = std::make_unique<GameTimer>(clock, 400);
-        tmrInv[i]->onTimer([this, i] { tmrInv_Timer(i); });
+        tmrInv[i] = makeTimer(400, false, [this, i] { tmrInv_Timer(i); });
     }
-    auto make = [&clock](int interval, bool enabled, std::function<void()> handler) {
-        auto timer = std::make_unique<GameTimer>(clock, interval, enabled);
-        timer->onTimer(std::move(handler));
-        return timer;
+    auto make = [this](int interval, bool enabled, std::function<void()> handler) {
+        return makeTimer(interval, enabled, std::move(handler));
     };
     tmrOugi = make(50, false, [this] { tmrOugi_Timer(); });
     tmrS = make(50, false, [this] { tmrS_Timer(); });

@@ -2,7 +2,6 @@
 #include <QScreen>
 #include <cmath>
 
-#include "kit/navigator.h"
 #include "persist/data_files.h"
 #include "persist/number_text.h"
 #include "play/frm_tezra.h"
@@ -132,8 +131,6 @@ void FrmTezra::NextRound() {
 }
 
 void FrmTezra::Form_Unload() {
-    // Nothing of this screen may tick once it is gone.
-    stopAllTimers();
     for (SoundDevice* device :
          {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(), mmcBu[1].get(), mmcPo.get(),
           mmcPu.get(), mmcClick.get(), mmcGun.get(), mmcSClear.get()}) {
@@ -141,17 +138,6 @@ void FrmTezra::Form_Unload() {
     }
     mmcMidi->command("close");
     SaveMusicSetting(sv.state);
-}
-
-void FrmTezra::stopAllTimers() {
-    for (auto& timer : tmrInv) {
-        timer->setEnabled(false);
-    }
-    for (GameTimer* timer :
-         {tmrOugi.get(), tmrS.get(), tmrAfterHit.get(), tmrAfterMiss.get(), tmrWatch.get(),
-          tmrMsgSClear.get(), tmrGameOver1.get(), tmrGameOver2.get()}) {
-        timer->setEnabled(false);
-    }
 }
 
 void FrmTezra::setFieldTop(int top) {

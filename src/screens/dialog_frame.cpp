@@ -1,23 +1,22 @@
 #include "screens/dialog_frame.h"
 
 #include "kit/fonts.h"
-#include "kit/screen.h"
 
-void DressDialog(Screen& dialog, const QString& caption) {
-    dialog.setWindowTitle(caption);
-    QPalette p = dialog.palette();
+DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
+                           const QString& caption)
+    : Screen(services, id, name) {
+    setWindowKind(WindowKind::Dialog);
+    setWindowTitle(caption);
+    QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
-    dialog.setPalette(p);
-    dialog.setAutoFillBackground(true);
-}
-
-QPushButton* MakeOkButton(Screen& dialog) {
-    auto* ok = new QPushButton("OK", &dialog);
+    setPalette(p);
+    setAutoFillBackground(true);
+    auto* ok = new QPushButton("OK", this);
     ok->setObjectName("comOk");
     ok->setGeometry(266, 170, 63, 23);
     ok->setFont(DefaultControlFont());
     ok->setDefault(true);
-    return ok;
+    connect(ok, &QPushButton::clicked, this, &DialogScreen::comOk_Click);
 }
 
 QLabel* MakeImage(QWidget* parent, const QString& name, const QImage& image, int x, int y) {

@@ -3,11 +3,21 @@
 #include <QLabel>
 #include <QPushButton>
 
-class Screen;
+#include "kit/screen.h"
 
-// The small white dialogs: size, centre, background and their single "OK" button.
-inline constexpr int kDialogWidth = 338;
-inline constexpr int kDialogHeight = 200;
-void DressDialog(Screen& dialog, const QString& caption);
-QPushButton* MakeOkButton(Screen& dialog);
+// The small white dialogs with their single "OK" button, which closes them.
+class DialogScreen : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr int kWidth = 338;
+    static constexpr int kHeight = 200;
+
+    DialogScreen(Services& services, ScreenId id, const QString& name, const QString& caption);
+
+    void comOk_Click() { emit closed(); }
+
+  signals:
+    void closed();
+};
+
 QLabel* MakeImage(QWidget* parent, const QString& name, const QImage& image, int x, int y);

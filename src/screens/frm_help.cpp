@@ -2,16 +2,12 @@
 
 #include "kit/controls.h"
 #include "kit/fonts.h"
-#include "kit/navigator.h"
-#include "screens/dialog_frame.h"
 #include "state/icons.h"
 
-FrmHelp::FrmHelp(Services& services) : Screen(services, kName) {
-    DressDialog(*this, "Tezra");
+FrmHelp::FrmHelp(Services& services) : DialogScreen(services, ScreenId::Help, kName, "Tezra") {
     MakeImage(this, "imgD(0)", DialogInvaderIcon(), 32, 8);
     auto label = [this](const char* name, const QString& text, QRect geometry, double points) {
-        auto* l = new GameLabel(this, name, text, geometry, GothicFont(points), Qt::black);
-        return l;
+        return new GameLabel(this, name, text, geometry, GothicFont(points), Qt::black);
     };
     label("lblD(6)", "そうさ", {124, 2, 0, 0}, 9.75)->setAutoSize(true);
     label("lblD(5)", "操作のしかた", {120, 16, 0, 0}, 18)->setAutoSize(true);
@@ -20,13 +16,8 @@ FrmHelp::FrmHelp(Services& services) : Screen(services, kName) {
     label("lblD(2)", "発射(はっしゃ)→エンターキー　か", {29, 108, 337, 17}, 11.25);
     label("lblD(3)", "　　　　　　　　スペースキー　か", {29, 124, 337, 17}, 11.25);
     label("lblD(4)", "　　　　　　　　発射(はっしゃ)ボタン", {29, 140, 337, 17}, 11.25);
-    connect(MakeOkButton(*this), &QPushButton::clicked, this, [this] { comOk_Click(); });
 }
 
 void FrmHelp::Form_Load() {
-    sizeAndCentre(kDialogWidth, kDialogHeight);
-}
-
-void FrmHelp::comOk_Click() {
-    sv.nav.unload(this);
+    sizeAndCentre(kWidth, kHeight);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "kit/screen.h"
+#include "screens/dialog_frame.h"
 
 // The keys and buttons of play, opened by the play screen's help button or F1.
-class FrmHelp : public Screen {
+class FrmHelp : public DialogScreen {
   public:
     static constexpr const char* kName = "frmHelp";
     explicit FrmHelp(Services& services);
     void Form_Load() override;
-    void comOk_Click();
 };

@@ -1,13 +1,12 @@
 #include "screens/frm_ver.h"
 
 #include "kit/fonts.h"
-#include "kit/navigator.h"
 #include "screens/dialog_frame.h"
 #include "state/game_state.h"
 #include "state/icons.h"
 
-FrmVer::FrmVer(Services& services) : Screen(services, kName) {
-    DressDialog(*this, "Tezraのバージョン情報");
+FrmVer::FrmVer(Services& services)
+    : DialogScreen(services, ScreenId::Version, kName, "Tezraのバージョン情報") {
     MakeImage(this, "imgD(0)", DialogInvaderIcon(), 8, 8);
     MakeImage(this, "imgD(1)", TitleBanner(), 56, 8);
     new GameLabel(this, "lblD(0)", "Tezra　Version 3.0", {0, 72, 337, 25}, PGothicFont(14.25, true),
@@ -18,14 +17,9 @@ FrmVer::FrmVer(Services& services) : Screen(services, kName) {
     lblAdd = new GameLabel(this, "lblAdd", "", {0, 130, 337, 40}, PGothicFont(11.25), Qt::black,
                            std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
     lblAdd->setWordWrap(true);
-    connect(MakeOkButton(*this), &QPushButton::clicked, this, [this] { comOk_Click(); });
 }
 
 void FrmVer::Form_Load() {
-    sizeAndCentre(kDialogWidth, kDialogHeight);
+    sizeAndCentre(kWidth, kHeight);
     lblAdd->setCaption(sv.state.gNoteText);
-}
-
-void FrmVer::comOk_Click() {
-    sv.nav.unload(this);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "kit/controls.h"
-#include "kit/screen.h"
+#include "screens/dialog_frame.h"
 
 // The program's name, version and note line.
-class FrmVer : public Screen {
+class FrmVer : public DialogScreen {
   public:
     static constexpr const char* kName = "frmVer";
     explicit FrmVer(Services& services);
     void Form_Load() override;
-    void comOk_Click();
 
     GameLabel* lblAdd;
 };

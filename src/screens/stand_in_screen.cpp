@@ -1,14 +1,10 @@
 #include "screens/stand_in_screen.h"
 
-#include "kit/navigator.h"
+StandInScreen::StandInScreen(Services& services, ScreenId id, Act act)
+    : Screen(services, id, QStringLiteral("standIn")), act_(std::move(act)) {}
 
-StandInScreen::StandInScreen(Services& services, const QString& name, Effect effect)
-    : Screen(services, name), effect_(std::move(effect)) {}
-
-void StandInScreen::showEvent(QShowEvent* event) {
-    Screen::showEvent(event);
-    if (effect_) {
-        effect_(sv);
+void StandInScreen::Form_Activate() {
+    if (act_) {
+        act_(*this);
     }
-    sv.nav.unload(this);
 }

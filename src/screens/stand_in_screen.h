@@ -4,16 +4,16 @@
 
 #include "kit/screen.h"
 
-// Takes the place of a screen the game does not have yet: as soon as it is shown it does its
-// one effect on the shared state and closes, so the caller's steps go on.
+// Takes the place of a screen the game does not have yet: as soon as it has been shown it does
+// its one effect and reports how it ended, so the game flows on.
 class StandInScreen : public Screen {
   public:
-    using Effect = std::function<void(Services&)>;
-    StandInScreen(Services& services, const QString& name, Effect effect);
+    using Act = std::function<void(StandInScreen&)>;
+    StandInScreen(Services& services, ScreenId id, Act act);
 
-  protected:
-    void showEvent(QShowEvent* event) override;
+    void Form_Activate() override;
+    Services& services() { return sv; }
 
   private:
-    Effect effect_;
+    Act act_;
 };

@@ -9,10 +9,10 @@ class WholeGameTest : public PlayStepsTest {
     int answer() { return answerFor(state.gLevel == 3 ? static_cast<int>(play().mNearSlot) : 0); }
     bool canShoot() { return play().mBusy == 0 && play().picMain->isVisibleTo(&play()); }
 
-    Shows briefings = recordShows("frmStageMsg");
-    Shows allClear = recordShows("frmAllClear");
-    Shows title = recordShows("frmTezraStart");
-    Shows gameOver = recordShows("frmGameOver", [](Services& sv) {
+    Shows briefings = recordShows(ScreenId::Briefing);
+    Shows allClear = recordShows(ScreenId::AllClear);
+    Shows title = recordShows(ScreenId::Title);
+    Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -48,7 +48,7 @@ TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
     EXPECT_EQ(*title, (std::vector<std::pair<int, int>>{{3, 1}}));
     EXPECT_EQ(state.gLevel, 3);
     EXPECT_EQ(state.gStage, 1);
-    EXPECT_FALSE(nav.find(FrmTezra::kName));
+    EXPECT_FALSE(nav.find(ScreenId::Play));
     // Every stage started its music once; every clear stopped it, the all clear once more.
     const auto music = sound.commandsOf("mmcMidi");
     EXPECT_EQ(std::count(music.begin(), music.end(), "play"), 9);
@@ -62,7 +62,7 @@ TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
 
 TEST_F(WholeGameTest, PlayerWhoAlwaysMissesLosesAndContinuesTheSameStage) {
     int scoreAtGameOver = -1;
-    gameOver = recordShows("frmGameOver", [&scoreAtGameOver](Services& sv) {
+    gameOver = recordShows(ScreenId::GameOver, [&scoreAtGameOver](Services& sv) {
         scoreAtGameOver = sv.state.gScore;
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;

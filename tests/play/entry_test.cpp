@@ -247,16 +247,16 @@ TEST_F(EntryTest, F1OpensHelpOnlyWhileTheHelpButtonIsEnabled) {
     queueAngles({60});
     FrmTezra& s = start(2, 1);
     key(Qt::Key_F1, {}, Qt::ShiftModifier);
-    Screen* help = nav.find("frmHelp");
+    Screen* help = nav.find(ScreenId::Help);
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(nav.isShown("frmHelp"));
+    EXPECT_TRUE(nav.isShown(ScreenId::Help));
     nav.unload(help);
 
     fire(60);
     advance(400);  // the guard takes the help button away while a shot runs
     ASSERT_FALSE(s.cmdHelp->isEnabled());
     key(Qt::Key_F1);
-    EXPECT_EQ(nav.find("frmHelp"), nullptr);
+    EXPECT_EQ(nav.find(ScreenId::Help), nullptr);
 }
 
 TEST_F(EntryTest, AltF4EndsAtOnceWithoutClosingOrSaving) {

@@ -185,7 +185,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
 }
 
 TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
-    const Shows briefings = recordShows("frmStageMsg");
+    const Shows briefings = recordShows(ScreenId::Briefing);
     FrmTezra& s = restartEmpty(1, 1);
     state.gRest = 1;
     hitPinned(40, 160);
@@ -219,7 +219,7 @@ TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     EXPECT_EQ(state.gRest, 10);
     EXPECT_EQ(state.gScore, score);
     EXPECT_EQ(s.mBusy, 0);
-    EXPECT_TRUE(nav.isShown(FrmTezra::kName));
+    EXPECT_TRUE(nav.isShown(ScreenId::Play));
     const auto music = sound.commandsOf("mmcMidi");
     EXPECT_EQ(music.back(), "play");
     EXPECT_EQ(music[music.size() - 2], "open");
@@ -227,9 +227,9 @@ TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
 }
 
 TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
-    const Shows briefings = recordShows("frmStageMsg");
-    const Shows allClear = recordShows("frmAllClear");
-    const Shows title = recordShows("frmTezraStart");
+    const Shows briefings = recordShows(ScreenId::Briefing);
+    const Shows allClear = recordShows(ScreenId::AllClear);
+    const Shows title = recordShows(ScreenId::Title);
     struct Case {
         int level, stage, nextLevel, nextStage;
     };
@@ -263,11 +263,11 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     EXPECT_EQ(*allClear, (std::vector<std::pair<int, int>>{{3, 1}}));
     EXPECT_EQ(*title, (std::vector<std::pair<int, int>>{{3, 1}}));
     EXPECT_EQ(state.gScore, 300);
-    EXPECT_FALSE(nav.find(FrmTezra::kName));
+    EXPECT_FALSE(nav.find(ScreenId::Play));
 }
 
 TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
-    const Shows gameOver = recordShows("frmGameOver", [](Services& sv) {
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -408,8 +408,8 @@ TEST_F(FlowTest, MissingAgainDuringTheShakeStartsItAfresh) {
 }
 
 TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
-    const Shows briefings = recordShows("frmStageMsg");
-    const Shows gameOver = recordShows("frmGameOver", [](Services& sv) {
+    const Shows briefings = recordShows(ScreenId::Briefing);
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -436,14 +436,14 @@ TEST_F(FlowTest, EndSequencesTakeHelpAndMusicAwayAtOnce) {
     advance(400);
     ASSERT_TRUE(s.cmdHelp->isEnabled());
     key(Qt::Key_F1);
-    ASSERT_TRUE(nav.find("frmHelp"));
+    ASSERT_TRUE(nav.find(ScreenId::Help));
     // The game ends under the open help.
     invaderArrives();
-    EXPECT_FALSE(nav.find("frmHelp"));
+    EXPECT_FALSE(nav.find(ScreenId::Help));
     EXPECT_FALSE(s.cmdHelp->isEnabled());
     EXPECT_FALSE(s.Frame1->isEnabled());
     key(Qt::Key_F1);
-    EXPECT_FALSE(nav.find("frmHelp"));
+    EXPECT_FALSE(nav.find(ScreenId::Help));
     const auto mark = soundMark();
     s.optOnOff[0]->click();
     EXPECT_EQ(state.gBgmOn, 1);
@@ -459,7 +459,7 @@ TEST_F(FlowTest, EndSequencesTakeHelpAndMusicAwayAtOnce) {
     EXPECT_FALSE(s.cmdHelp->isEnabled());
     EXPECT_FALSE(s.Frame1->isEnabled());
     key(Qt::Key_F1);
-    EXPECT_FALSE(nav.find("frmHelp"));
+    EXPECT_FALSE(nav.find(ScreenId::Help));
 }
 
 TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {

@@ -31,7 +31,7 @@ TEST_F(MusicTest, PlayBgmFollowsTheSetting) {
     for (const auto& [setting, commands, onChecked, offChecked] : cases) {
         SCOPED_TRACE(setting);
         state.gBgmOn = setting;
-        FrmTezra& s = nav.find(FrmTezra::kName) ? play() : start(1, 1);
+        FrmTezra& s = nav.find(ScreenId::Play) ? play() : start(1, 1);
         sound.clear();
         s.PlayBgm();
         EXPECT_EQ(commandsOnly(sound.commandsOf("mmcMidi")), commands);

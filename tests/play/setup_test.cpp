@@ -57,7 +57,7 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         state.gLevel = c.level;
         state.gStage = c.stage;
-        FrmTezra& s = nav.find(FrmTezra::kName) ? play() : start(c.level, c.stage);
+        FrmTezra& s = nav.find(ScreenId::Play) ? play() : start(c.level, c.stage);
         s.SetupStage();
         EXPECT_EQ(state.gRest, c.rest);
         EXPECT_EQ(s.lblLevel->caption(), c.name);

@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <QTest>
 
 #include "kit/fonts.h"
 #include "persist/data_files.h"
@@ -60,7 +61,7 @@ QRect imageGeometry(const Screen& dialog, const char* name) {
 using DialogsTest = PlayFixture;
 
 TEST_F(DialogsTest, HelpListsTheKeysOfPlay) {
-    const Screen& help = *nav.load(FrmHelp::kName);
+    const Screen& help = *nav.load(ScreenId::Help);
     expectDialogFrame(help, "Tezra");
     EXPECT_EQ(imageGeometry(help, "imgD(0)"), QRect(32, 8, 32, 32));
     expectLabels(help, {{"lblD(6)", {124, 2, 0, 0}, false, 9.75, false, "そうさ"},
@@ -83,7 +84,7 @@ TEST_F(DialogsTest, HelpListsTheKeysOfPlay) {
 
 TEST_F(DialogsTest, VersionShowsNameVersionAndTheNoteText) {
     state.gNoteText = "3年2組のみなさんへ";
-    const Screen& ver = *nav.load(FrmVer::kName);
+    const Screen& ver = *nav.load(ScreenId::Version);
     expectDialogFrame(ver, "Tezraのバージョン情報");
     EXPECT_EQ(imageGeometry(ver, "imgD(0)"), QRect(8, 8, 32, 32));
     EXPECT_EQ(imageGeometry(ver, "imgD(1)"), QRect(56, 8, 270, 32));
@@ -101,27 +102,27 @@ TEST_F(DialogsTest, VersionShowsNameVersionAndTheNoteText) {
 
 TEST_F(DialogsTest, VersionShowsTheMissingFileSentenceWhenTheNoteWasLost) {
     LoadNoteText(state);  // the fixture's folder has no note file
-    const Screen& ver = *nav.load(FrmVer::kName);
+    const Screen& ver = *nav.load(ScreenId::Version);
     EXPECT_EQ(ver.findChild<QLabel*>("lblAdd")->text(),
               "失われたファイルがあります．もう一度セットアップしてください．");
 }
 
 TEST_F(DialogsTest, AnEmptyNoteLeavesTheLineEmpty) {
     state.gNoteText.clear();
-    const Screen& ver = *nav.load(FrmVer::kName);
+    const Screen& ver = *nav.load(ScreenId::Version);
     EXPECT_TRUE(ver.findChild<QLabel*>("lblAdd")->text().isEmpty());
 }
 
 TEST_F(DialogsTest, OkClosesEitherDialogAndTheCallerGoesOn) {
     start(1, 1);  // keeps the program running while the dialog comes and goes
-    for (const char* name : {FrmHelp::kName, FrmVer::kName}) {
-        SCOPED_TRACE(name);
+    for (ScreenId name : {ScreenId::Help, ScreenId::Version}) {
+        SCOPED_TRACE(static_cast<int>(name));
         Screen* dialog = nav.load(name);
         bool continued = false;
-        nav.showModal(dialog, [&] { continued = true; });
+        nav.showModal(dialog, &play(), [&] { continued = true; });
         ASSERT_TRUE(nav.isShown(name));
         const std::size_t mark = soundMark();
-        dialog->findChild<QPushButton*>("comOk")->click();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("comOk"), Qt::LeftButton);
         EXPECT_TRUE(continued);
         EXPECT_EQ(nav.find(name), nullptr);
         EXPECT_TRUE(soundsSince(mark).empty());  // no click sound on these buttons
@@ -134,13 +135,13 @@ TEST_F(DialogsTest, PlayGoesOnUnderHelpAndAfterIt) {
     FrmTezra& s = start(2, 1);
     type("6");
     s.cmdHelp->click();
-    Screen* help = nav.find(FrmHelp::kName);
+    Screen* help = nav.find(ScreenId::Help);
     ASSERT_NE(help, nullptr);
     const int before = state.gInvDist[0];
     advance(2000);  // the invader keeps walking while help is open
     EXPECT_LT(state.gInvDist[0], before);
     help->findChild<QPushButton*>("comOk")->click();
-    EXPECT_EQ(nav.find(FrmHelp::kName), nullptr);
+    EXPECT_EQ(nav.find(ScreenId::Help), nullptr);
     EXPECT_TRUE(nav.isLoaded(&s));
     EXPECT_EQ(state.gInputAngle, 6);
     type("0");

@@ -1,11 +1,11 @@
 #include "support/play_fixture.h"
 
-#include "screens/registry.h"
+#include "app/screen_registry.h"
 #include "state/sprites.h"
 
 PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
     nav.setServices(services);
-    RegisterScreens(nav);
+    RegisterScreens(nav, flow);
     FillInvaderPictures(state);
     state.gAppDir = dir.path() + "/";
     state.gScore = 300;
@@ -20,7 +20,7 @@ PlayFixture::~PlayFixture() = default;
 FrmTezra& PlayFixture::start(int level, int stage) {
     state.gLevel = level;
     state.gStage = stage;
-    screen_ = static_cast<FrmTezra*>(nav.load(FrmTezra::kName));
+    screen_ = static_cast<FrmTezra*>(nav.load(ScreenId::Play));
     nav.show(screen_);
     return *screen_;
 }

@@ -6,11 +6,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/screen_flow.h"
 #include "kit/navigator.h"
+#include "kit/single_instance.h"
 #include "kit/virtual_clock.h"
 #include "play/frm_tezra.h"
 #include "sound/recording_sound.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
@@ -47,12 +50,15 @@ class PlayFixture : public ::testing::Test {
     void queueAngles(std::initializer_list<int> angles, int lo = 10, int hi = 180);
 
     GameState state;
+    RunMemory run;
     VirtualClock clock;
     std::unique_ptr<ScriptableRandom> random;
     RecordingSoundSystem sound;
     Navigator nav;
-    Services services{state, clock, *random, sound, nav};
+    AlwaysAlone instance;
     QTemporaryDir dir;
+    Services services{state, run, clock, *random, sound, nav, instance, dir.path()};
+    ScreenFlow flow{nav, state};
 
   private:
     FrmTezra* screen_ = nullptr;

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <vector>
 
+#include "app/screen_registry.h"
 #include "screens/stand_in_screen.h"
 #include "support/play_fixture.h"
 
@@ -14,7 +15,7 @@ class PlayStepsTest : public PlayFixture {
     // The play screen freshly set up on the level and stage, nothing running but the prompt and
     // nothing on the field.
     FrmTezra& restartEmpty(int level, int stage) {
-        if (nav.find(FrmTezra::kName)) {
+        if (nav.find(ScreenId::Play)) {
             stopTimers();
         }
         restart(level, stage);
@@ -22,15 +23,9 @@ class PlayStepsTest : public PlayFixture {
         return play();
     }
     void stopTimers() {
-        FrmTezra& s = play();
-        for (auto& timer : s.tmrInv) {
-            timer->setEnabled(false);
-        }
-        for (GameTimer* timer :
-             {s.tmrOugi.get(), s.tmrS.get(), s.tmrAfterHit.get(), s.tmrAfterMiss.get(),
-              s.tmrMsgSClear.get(), s.tmrGameOver1.get(), s.tmrGameOver2.get()}) {
-            timer->setEnabled(false);
-        }
+        const bool watching = play().tmrWatch->enabled();
+        play().stopAllTimers();
+        play().tmrWatch->setEnabled(watching);
     }
     // Puts an invader at angle and distance and stops it there.
     void pin(int slot, int angle, int dist) {
@@ -68,15 +63,25 @@ class PlayStepsTest : public PlayFixture {
     }
     // Replaces a stand-in screen by one that first notes the level and stage it was shown at.
     using Shows = std::shared_ptr<std::vector<std::pair<int, int>>>;
-    Shows recordShows(const QString& name, StandInScreen::Effect effect = nullptr) {
+    // At the title the recorded player stops, which ends the run.
+    Shows recordShows(ScreenId id, std::function<void(Services&)> effect = {}) {
         auto shows = std::make_shared<std::vector<std::pair<int, int>>>();
-        nav.registerScreen(name, [name, effect, shows](Services& s) {
-            return std::make_unique<StandInScreen>(s, name, [effect, shows](Services& sv) {
-                shows->emplace_back(sv.state.gLevel, sv.state.gStage);
-                if (effect) {
-                    effect(sv);
-                }
-            });
+        auto record = [effect, shows](Services& sv) {
+            shows->emplace_back(sv.state.gLevel, sv.state.gStage);
+            if (effect) {
+                effect(sv);
+            }
+        };
+        if (id != ScreenId::Title) {
+            RegisterStandIn(nav, flow, id, record);
+            return shows;
+        }
+        nav.registerScreen(id, [this, record](Services& s) {
+            return std::make_unique<StandInScreen>(s, ScreenId::Title,
+                                                   [this, record](StandInScreen& self) {
+                                                       record(self.services());
+                                                       flow.closed(self);
+                                                   });
         });
         return shows;
     }

@@ -1,0 +1,164 @@
+#include "app/screen_flow.h"
+
+#include "kit/navigator.h"
+#include "kit/screen.h"
+#include "state/game_state.h"
+
+ScreenFlow::ScreenFlow(Navigator& nav, GameState& state) : nav_(nav), state_(state) {}
+
+void ScreenFlow::start() {
+    nav_.show(nav_.load(ScreenId::Title));
+}
+
+void ScreenFlow::startAtPlay() {
+    nav_.show(nav_.load(ScreenId::Play));
+}
+
+void ScreenFlow::titleEnded(Screen& title, TitleOutcome outcome) {
+    switch (outcome) {
+        case TitleOutcome::FirstGame:
+            nav_.handOver(&title, nav_.load(ScreenId::ReadMe));
+            break;
+        case TitleOutcome::NextGame:
+            nav_.handOver(&title, nav_.load(ScreenId::Briefing));
+            break;
+        case TitleOutcome::ShowVersion:
+            nav_.showModal(nav_.load(ScreenId::Version), &title);
+            break;
+        case TitleOutcome::Quit:
+            if (!nameEntryFirst(title)) {
+                end();
+            }
+            break;
+    }
+}
+
+void ScreenFlow::readMeEnded(Screen& readMe, ReadMeOutcome outcome) {
+    switch (outcome) {
+        case ReadMeOutcome::Ok:
+            nav_.handOver(&readMe, nav_.load(ScreenId::Briefing));
+            break;
+        case ReadMeOutcome::Quit:
+            end();
+            break;
+    }
+}
+
+void ScreenFlow::briefingEnded(Screen& briefing, BriefingOutcome outcome) {
+    switch (outcome) {
+        case BriefingOutcome::Start: {
+            // Between stages the play screen is already loaded and goes on with its own steps.
+            Screen* play = nav_.load(ScreenId::Play);
+            nav_.unload(&briefing);
+            nav_.show(play);
+            break;
+        }
+        case BriefingOutcome::Quit:
+            if (!nameEntryFirst(briefing)) {
+                end();
+            }
+            break;
+    }
+}
+
+void ScreenFlow::playEnded(Screen& play, PlayOutcome outcome) {
+    switch (outcome) {
+        case PlayOutcome::StageCleared: {
+            Screen* briefing = nav_.load(ScreenId::Briefing);
+            nav_.hide(&play);
+            nav_.showModal(briefing, &play, [this] {
+                if (Screen* current = nav_.find(ScreenId::Play)) {
+                    nav_.show(current);
+                }
+            });
+            break;
+        }
+        case PlayOutcome::AllClear:
+            nav_.showModal(nav_.load(ScreenId::AllClear), &play);
+            break;
+        case PlayOutcome::GameOver:
+            nav_.showModal(nav_.load(ScreenId::GameOver), &play);
+            break;
+        case PlayOutcome::ShowHelp:
+            nav_.showModal(nav_.load(ScreenId::Help), &play);
+            break;
+        case PlayOutcome::ChangeLevel:
+            backToTitle(play);
+            break;
+        case PlayOutcome::Quit:
+            if (!nameEntryFirst(play)) {
+                nav_.unloadAndEnd(&play);
+            }
+            break;
+    }
+}
+
+void ScreenFlow::gameOverEnded(Screen& gameOver, GameOverOutcome outcome) {
+    switch (outcome) {
+        case GameOverOutcome::Continue:
+        case GameOverOutcome::ChangeLevel:
+            if (!nameEntryFirst(gameOver)) {
+                // The next game starts afresh; the name entry does this itself when it comes.
+                state_.gScore = 300;
+                nav_.unload(&gameOver);
+            }
+            break;
+        case GameOverOutcome::Quit:
+            if (!nameEntryFirst(gameOver, [this] { end(); })) {
+                nav_.unloadAndEnd(&gameOver);
+            }
+            break;
+        case GameOverOutcome::Closed:
+            nav_.unload(&gameOver);
+            break;
+    }
+}
+
+void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
+    switch (outcome) {
+        case AllClearOutcome::Ok:
+            if (!nameEntryFirst(allClear, [this] {
+                    if (Screen* play = nav_.find(ScreenId::Play)) {
+                        backToTitle(*play);
+                    }
+                })) {
+                Screen* title = nav_.load(ScreenId::Title);
+                nav_.unload(&allClear);
+                if (Screen* play = nav_.find(ScreenId::Play)) {
+                    nav_.unload(play);
+                }
+                nav_.show(title);
+            }
+            break;
+        case AllClearOutcome::Quit:
+            if (!nameEntryFirst(allClear, [this] { end(); })) {
+                nav_.unloadAndEnd(&allClear);
+            }
+            break;
+        case AllClearOutcome::Closed:
+            nav_.unload(&allClear);
+            break;
+    }
+}
+
+void ScreenFlow::closed(Screen& screen) {
+    nav_.unload(&screen);
+}
+
+bool ScreenFlow::nameEntryFirst(Screen& leaving, std::function<void()> after) {
+    if (state_.gScore <= state_.gHiScore) {
+        return false;
+    }
+    nav_.handOver(&leaving, nav_.load(ScreenId::NameEntry), std::move(after));
+    return true;
+}
+
+void ScreenFlow::backToTitle(Screen& leaving) {
+    Screen* title = nav_.load(ScreenId::Title);
+    nav_.unload(&leaving);
+    nav_.show(title);
+}
+
+void ScreenFlow::end() {
+    nav_.endProgram();
+}

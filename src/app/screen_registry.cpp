@@ -1,0 +1,90 @@
+#include "app/screen_registry.h"
+
+#include "app/screen_flow.h"
+#include "kit/navigator.h"
+#include "persist/data_files.h"
+#include "play/frm_tezra.h"
+#include "screens/frm_help.h"
+#include "screens/frm_ver.h"
+#include "screens/stand_in_screen.h"
+#include "state/game_state.h"
+
+namespace {
+// A screen whose end, reported by `signal`, goes to the flow's `ended`.
+template <typename S, typename Outcome>
+void registerScreen(Navigator& nav, ScreenFlow& flow, ScreenId id, void (S::*signal)(Outcome),
+                    void (ScreenFlow::*ended)(Screen&, Outcome)) {
+    nav.registerScreen(id, [&flow, signal, ended](Services& s) {
+        auto screen = std::make_unique<S>(s);
+        S* raw = screen.get();
+        QObject::connect(raw, signal, &flow,
+                         [&flow, ended, raw](Outcome o) { (flow.*ended)(*raw, o); });
+        return screen;
+    });
+}
+
+template <typename S>
+void registerDialog(Navigator& nav, ScreenFlow& flow, ScreenId id) {
+    nav.registerScreen(id, [&flow](Services& s) {
+        auto screen = std::make_unique<S>(s);
+        S* raw = screen.get();
+        QObject::connect(raw, &DialogScreen::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        return screen;
+    });
+}
+
+// How a stand-in leaves its screen.
+StandInScreen::Act leaveAsUsual(ScreenFlow& flow, ScreenId id) {
+    switch (id) {
+        case ScreenId::Title:
+            return [&flow](StandInScreen& s) { flow.titleEnded(s, TitleOutcome::NextGame); };
+        case ScreenId::ReadMe:
+            return [&flow](StandInScreen& s) { flow.readMeEnded(s, ReadMeOutcome::Ok); };
+        case ScreenId::Briefing:
+            return [&flow](StandInScreen& s) { flow.briefingEnded(s, BriefingOutcome::Start); };
+        case ScreenId::GameOver:
+            return [&flow](StandInScreen& s) { flow.gameOverEnded(s, GameOverOutcome::Continue); };
+        case ScreenId::AllClear:
+            return [&flow](StandInScreen& s) { flow.allClearEnded(s, AllClearOutcome::Ok); };
+        default:
+            return [&flow](StandInScreen& s) { flow.closed(s); };
+    }
+}
+}  // namespace
+
+void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
+                     std::function<void(Services&)> effect) {
+    nav.registerScreen(id, [&flow, id, effect](Services& s) {
+        const StandInScreen::Act leave = leaveAsUsual(flow, id);
+        return std::make_unique<StandInScreen>(s, id, [effect, leave](StandInScreen& self) {
+            if (effect) {
+                effect(self.services());
+            }
+            leave(self);
+        });
+    });
+}
+
+void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
+    registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    registerDialog<FrmHelp>(nav, flow, ScreenId::Help);
+    registerDialog<FrmVer>(nav, flow, ScreenId::Version);
+
+    // Until the title, briefing, result and name-entry screens exist, these keep the game
+    // flowing: the title starts the level again at stage 1, the game over continues, the name
+    // entry records the score with an empty name, and the others go on.
+    RegisterStandIn(nav, flow, ScreenId::Title, [](Services& s) {
+        s.state.gLevel = std::max<int>(s.state.gLevel, 1);
+        s.state.gStage = 1;
+    });
+    RegisterStandIn(nav, flow, ScreenId::ReadMe);
+    RegisterStandIn(nav, flow, ScreenId::Briefing);
+    RegisterStandIn(nav, flow, ScreenId::AllClear);
+    RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
+    RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
+        s.state.gHiScore = s.state.gScore;
+        s.state.gScore = 300;
+        s.state.gHiName.clear();
+        SaveHighScore(s.state);
+    });
+}
