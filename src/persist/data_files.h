@@ -26,6 +26,8 @@ void SetAppDir(GameState& state, const QString& programFolder);
 // that rewrite fails too (a folder that cannot be written, a pipe or a folder in the file's
 // place) the defaults hold all the same.
 // Text lines lose their control characters. Each sets gFileNo while its file is open.
+// LoadHighScoreFile, the first of them at a start, also removes what interrupted writes of the
+// three files left beside them.
 void LoadHighScoreFile(GameState& state);  // gHiScore, gHiName
 void LoadNoteText(GameState& state);       // gNoteText
 void LoadMusicSetting(GameState& state);   // gBgmOn

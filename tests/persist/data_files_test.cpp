@@ -334,6 +334,19 @@ TEST_F(DataFilesTest, WithoutTheCodePageNothingIsWritten) {
     EXPECT_EQ(Get(kHighScoreFile), " 1250\r\n" + kZubi + "\r\n");
 }
 
+TEST_F(DataFilesTest, TheStartRemovesOnlyWhatOurInterruptedWritesLeft) {
+    const QStringList leftovers = {"dat_high.ini.AbCdEf", "dat_cot.ini.qwerty",
+                                   "dat_midi.ini.XYZabc"};
+    const QStringList others = {
+        "dat_high.ini",     "dat_high.ini.AbC1Ef", "dat_high.ini.AbCdE",  "dat_high.ini.AbCdEfG",
+        "dat_high.ini.bak", "dat_highXini.AbCdEf", "xdat_high.ini.AbCdEf"};
+    for (const QString& name : leftovers + others) {
+        Put(name.toUtf8().constData(), "x");
+    }
+    LoadHighScoreFile(state_);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files, QDir::Name), others);
+}
+
 TEST_F(DataFilesTest, APipeOrAFolderInAFilesPlaceReadsAsMissingAndStays) {
     const Watchdog watchdog;
     ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(kHighScoreFile)).constData(), 0666), 0);
