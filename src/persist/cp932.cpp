@@ -15,6 +15,10 @@ QByteArray EncodeStrictly(QStringView text, bool& ok) {
 }
 }  // namespace
 
+bool IsCp932Available() {
+    return QStringEncoder(kCodecName).isValid();
+}
+
 QByteArray EncodeCp932(QStringView text) {
     bool ok = false;
     QByteArray bytes = EncodeStrictly(text, ok);
@@ -31,6 +35,13 @@ QByteArray EncodeCp932(QStringView text) {
         i += length;
     }
     return bytes;
+}
+
+std::optional<QByteArray> TryEncodeCp932(QStringView text) {
+    if (!IsCp932Available()) {
+        return std::nullopt;
+    }
+    return EncodeCp932(text);
 }
 
 QString DecodeCp932(QByteArrayView bytes) {

@@ -1,10 +1,10 @@
 #include "persist/data_file_io.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <array>
-
-#include "persist/cp932.h"
+#include <cerrno>
+#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -19,39 +19,43 @@ bool SyncToDisk(QSaveFile& file) {
     return true;  // commit() syncs, though without telling whether that worked
 #endif
 }
+
+// The game plays on with what it holds in memory, but the player's loss must not go unnoticed.
+bool ReportNotSaved(const QString& path, const QString& why) {
+    std::fprintf(stderr, "Cannot save %s: %s\n", qUtf8Printable(path), qUtf8Printable(why));
+    return false;
+}
 }  // namespace
 
 std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count) {
+    // Checked before opening: a pipe blocks at open, a device may never end.
+    if (!QFileInfo(path).isFile()) {
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
+    const QByteArray bytes = file.read(kMaxFileBytes);
     QStringList lines;
     QByteArray line;
     bool lineStarted = false;
     bool afterCr = false;
-    std::array<char, 4096> chunk;
-    while (lines.size() < count) {
-        const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
-        if (got <= 0) {
-            break;
+    for (qsizetype i = 0; i < bytes.size() && lines.size() < count; ++i) {
+        const char c = bytes[i];
+        if (afterCr && c == '\n') {
+            afterCr = false;
+            continue;
         }
-        for (qint64 i = 0; i < got && lines.size() < count; ++i) {
-            const char c = chunk[i];
-            if (afterCr && c == '\n') {
-                afterCr = false;
-                continue;
-            }
-            afterCr = c == '\r';
-            if (c == '\r' || c == '\n') {
-                lines.append(DecodeCp932(line));
-                line.clear();
-                lineStarted = false;
-            } else {
-                lineStarted = true;
-                if (line.size() < kMaxLineBytes) {
-                    line.append(c);
-                }
+        afterCr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            lines.append(DecodeCp932(line));
+            line.clear();
+            lineStarted = false;
+        } else {
+            lineStarted = true;
+            if (line.size() < kMaxLineBytes) {
+                line.append(c);
             }
         }
     }
@@ -61,22 +65,36 @@ std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count) {
     return lines;
 }
 
-bool WriteDataLines(const QString& path, const QStringList& lines) {
+bool WriteDataLines(const QString& path, const QStringList& lines, LineEncoder encode) {
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        // Writing in place would block on a pipe or feed a device; renaming over it would
+        // destroy what someone put there.
+        return ReportNotSaved(path, QStringLiteral("it is no regular file"));
+    }
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += EncodeCp932(PrintableText(line));
-        bytes += "\r\n";
+        const std::optional<QByteArray> encoded = encode(PrintableText(line));
+        if (!encoded) {
+            return ReportNotSaved(path, QStringLiteral("this Qt lacks code page 932"));
+        }
+        bytes += *encoded + "\r\n";
     }
     QSaveFile file(path);
+    // On a shared PC the folder may be closed to new files while the files stay writable.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return ReportNotSaved(path, file.errorString());
     }
     // Qt 6.4's commit() renames the new file over the old one even after a failed write (a full
-    // disk), so the writing is checked here, down to the disk, before it may commit.
+    // disk), and reports success for a file written in place whatever happened, so the writing
+    // is checked here, down to the disk.
     if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
+        const QString why = qt_error_string(errno);  // Qt's own message says "Unknown error" here
         file.cancelWriting();
+        return ReportNotSaved(path, why);
     }
-    return file.commit();
+    return file.commit() || ReportNotSaved(path, file.errorString());
 }
 
 QString PrintableText(const QString& text) {

@@ -1,6 +1,7 @@
 #include "persist/data_files.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -20,6 +21,22 @@ std::optional<std::int64_t> ReadNumberFor(const QString& line) {
 
 // Stores the lines read into the state; false (storing nothing) when a number is out of range.
 using StoreLines = std::function<bool(const QStringList&)>;
+
+// A write killed halfway leaves the new file under QSaveFile's name for it: ours, a dot and six
+// random letters.
+void RemoveSaveLeftovers(const QString& folder) {
+    static const QRegularExpression leftover(
+        QStringLiteral("^(%1|%2|%3)\\.[A-Za-z]{6}$")
+            .arg(QRegularExpression::escape(QLatin1String(kHighScoreFile)),
+                 QRegularExpression::escape(QLatin1String(kNoteFile)),
+                 QRegularExpression::escape(QLatin1String(kMusicFile))));
+    QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::NoSymLinks)) {
+        if (leftover.match(name).hasMatch()) {
+            dir.remove(name);
+        }
+    }
+}
 
 void ReadDataFile(GameState& state, const char* name, const QStringList& defaultLines,
                   const StoreLines& store) {
@@ -44,6 +61,7 @@ void SetAppDir(GameState& state, const QString& programFolder) {
 }
 
 void LoadHighScoreFile(GameState& state) {
+    RemoveSaveLeftovers(state.gAppDir);
     ReadDataFile(state, kHighScoreFile, {QString::number(kDefaultHiScore), kDefaultHiName},
                  [&state](const QStringList& lines) {
                      const auto score = ReadNumberFor<std::int32_t>(lines[0]);

@@ -23,13 +23,17 @@ void SetAppDir(GameState& state, const QString& programFolder);
 // The readers read their file from gAppDir into the state. A file that is missing, has fewer
 // lines than they read or holds a number out of its variable's range is rewritten with its
 // default lines ("300" and "ずび", the note sentence above, "1") and the defaults hold. When
-// that rewrite fails too (a folder that cannot be written) the defaults hold all the same.
+// that rewrite fails too (a folder that cannot be written, a pipe or a folder in the file's
+// place) the defaults hold all the same.
 // Text lines lose their control characters. Each sets gFileNo while its file is open.
+// LoadHighScoreFile, the first of them at a start, also removes what interrupted writes of the
+// three files left beside them.
 void LoadHighScoreFile(GameState& state);  // gHiScore, gHiName
 void LoadNoteText(GameState& state);       // gNoteText
 void LoadMusicSetting(GameState& state);   // gBgmOn
 
-// The writers replace their file whole; a failure leaves the old file and the state as they
-// were and returns false. Characters code page 932 lacks are written as "？".
+// The writers replace their file whole (in place when the folder takes no new files); a failure
+// leaves the state as it was, says so on standard error and returns false. Characters code page
+// 932 lacks are written as "？".
 bool SaveHighScore(const GameState& state);     // " 1250", then gHiName
 bool SaveMusicSetting(const GameState& state);  // " 1" or " 0"

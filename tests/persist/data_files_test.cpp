@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -12,6 +14,7 @@
 #include "persist/data_file_io.h"
 #include "persist/data_files.h"
 #include "state/game_state.h"
+#include "support/qt_printers.h"
 
 using namespace std::literals;
 
@@ -44,6 +47,51 @@ QByteArray IconvCp932(const QString& text) {
     EXPECT_TRUE(iconv.waitForFinished());
     EXPECT_EQ(iconv.exitCode(), 0);
     return iconv.readAllStandardOutput();
+}
+
+// Saves while no file may grow beyond a few bytes, as on a full disk.
+bool SaveHighScoreOnAFullDisk(const GameState& state) {
+    rlimit saved{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool savedOk = SaveHighScore(state);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return savedOk;
+}
+
+// Root may write anywhere, a pupil on a shared PC may not: root plays "nobody" meanwhile.
+class AsOrdinaryUser {
+  public:
+    AsOrdinaryUser() : wasRoot_(geteuid() == 0) {
+        if (wasRoot_) {
+            EXPECT_EQ(setresuid(kNobody, kNobody, 0), 0);
+        }
+    }
+    ~AsOrdinaryUser() {
+        if (wasRoot_) {
+            EXPECT_EQ(setresuid(0, 0, 0), 0);
+        }
+    }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    bool wasRoot_;
+};
+
+// A read that blocks or never ends fails the test instead of hanging it.
+class Watchdog {
+  public:
+    Watchdog() { alarm(60); }
+    ~Watchdog() { alarm(0); }
+};
+
+bool IsFifo(const QString& path) {
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
 class DataFilesTest : public ::testing::Test {
@@ -224,20 +272,9 @@ TEST_F(DataFilesTest, AFailedWriteLeavesTheOldFileWhole) {
     ASSERT_TRUE(SaveHighScore(state_));
     const QByteArray before = Get(kHighScoreFile);
 
-    // A full disk: no file may grow beyond a few bytes while we write.
     state_.gHiScore = 2000;
     state_.gHiName = "はなこはなこはなこ";
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 4;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool saved_ok = SaveHighScore(state_);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(saved_ok);
+    EXPECT_FALSE(SaveHighScoreOnAFullDisk(state_));
     EXPECT_EQ(Get(kHighScoreFile), before);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{kHighScoreFile});
     EXPECT_EQ(state_.gHiScore, 2000);  // the run goes on with what it has
@@ -255,27 +292,88 @@ TEST_F(DataFilesTest, AFolderThatCannotBeWrittenLeavesTheValuesInMemory) {
 
     state_.gHiScore = 5000;
     state_.gBgmOn = 0;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveHighScore(state_));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find((state_.gAppDir + kHighScoreFile).toStdString()), std::string::npos);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_FALSE(SaveMusicSetting(state_));
     EXPECT_EQ(state_.gHiScore, 5000);
     EXPECT_EQ(state_.gBgmOn, 0);
 }
 
-TEST_F(DataFilesTest, AReadOnlyFolderKeepsItsFilesAndTheValuesRead) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
+TEST_F(DataFilesTest, AFolderClosedToNewFilesStillSavesIntoItsFiles) {
+    const auto everyone = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                          QFile::ExeGroup | QFile::ExeOther;
     Put(kHighScoreFile, " 1250\r\n" + kZubi + "\r\n");
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    LoadAll();
-    state_.gHiScore = 2000;
-    const bool saved = SaveHighScore(state_);
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(PathOf(kHighScoreFile),
+                          QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther | everyone);
+    QFile::setPermissions(folder_.path(), everyone);
+    {
+        const AsOrdinaryUser pupil;
+        LoadAll();
+        EXPECT_EQ(state_.gHiScore, 1250);
+        state_.gHiScore = 2000;
+        EXPECT_TRUE(SaveHighScore(state_));
+        EXPECT_EQ(Get(kHighScoreFile), " 2000\r\n" + kZubi + "\r\n");
+        EXPECT_FALSE(SaveMusicSetting(state_));  // its file is missing and cannot be made
+        EXPECT_FALSE(SaveHighScoreOnAFullDisk(state_));
+    }
+    QFile::setPermissions(folder_.path(), QFile::WriteOwner | everyone);
+}
 
-    EXPECT_FALSE(saved);
+TEST_F(DataFilesTest, WithoutTheCodePageNothingIsWritten) {
+    EXPECT_TRUE(IsCp932Available());
+
+    Put(kHighScoreFile, " 1250\r\n" + kZubi + "\r\n");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(WriteDataLines(PathOf(kHighScoreFile), {" 2000", "たろう"},
+                                [](QStringView) { return std::optional<QByteArray>(); }));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(PathOf(kHighScoreFile).toStdString()), std::string::npos) << said;
     EXPECT_EQ(Get(kHighScoreFile), " 1250\r\n" + kZubi + "\r\n");
+}
+
+TEST_F(DataFilesTest, TheStartRemovesOnlyWhatOurInterruptedWritesLeft) {
+    const QStringList leftovers = {"dat_high.ini.AbCdEf", "dat_cot.ini.qwerty",
+                                   "dat_midi.ini.XYZabc"};
+    const QStringList others = {
+        "dat_high.ini",     "dat_high.ini.AbC1Ef", "dat_high.ini.AbCdE",  "dat_high.ini.AbCdEfG",
+        "dat_high.ini.bak", "dat_highXini.AbCdEf", "xdat_high.ini.AbCdEf"};
+    for (const QString& name : leftovers + others) {
+        Put(name.toUtf8().constData(), "x");
+    }
+    LoadHighScoreFile(state_);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files, QDir::Name), others);
+}
+
+TEST_F(DataFilesTest, APipeOrAFolderInAFilesPlaceReadsAsMissingAndStays) {
+    const Watchdog watchdog;
+    ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(kHighScoreFile)).constData(), 0666), 0);
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(kNoteFile));
+    ASSERT_TRUE(QFile::link(PathOf(kHighScoreFile), PathOf(kMusicFile)));
+    LoadAll();
+    EXPECT_EQ(state_.gHiScore, 300);
+    EXPECT_EQ(state_.gHiName, "ずび");
     EXPECT_EQ(state_.gBgmOn, 1);
-    EXPECT_EQ(Get(kMusicFile), "<missing>");
+    EXPECT_FALSE(SaveHighScore(state_));
+    EXPECT_FALSE(SaveMusicSetting(state_));
+    EXPECT_TRUE(IsFifo(PathOf(kHighScoreFile)));
+    EXPECT_TRUE(QFileInfo(PathOf(kNoteFile)).isDir());
+    EXPECT_TRUE(QFileInfo(PathOf(kMusicFile)).isSymLink());
+}
+
+TEST(ReadDataLines, ReadsOnlyTheStartOfAFileThatWillNotEnd) {
+    const Watchdog watchdog;
+    QTemporaryDir folder;
+    const QString zero = folder.filePath("zero");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    EXPECT_EQ(ReadDataLines(zero, 2), std::nullopt);
+
+    // A terabyte of holes without a line end.
+    QFile huge(folder.filePath("huge"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 40));
+    EXPECT_EQ(ReadDataLines(huge.fileName(), 2), QStringList{QString(kMaxLineBytes, QChar(0))});
 }
 
 TEST(ShippedNoteFile, HoldsOneLineOfOurOwn) {
