@@ -19,7 +19,7 @@ std::unique_ptr<SoundDevice> RealSoundSystem::create(DeviceType type, const QStr
         return std::make_unique<MidiDevice>(midi_);
     }
     if (effectsAudible_) {
-        return std::make_unique<WaveDevice>();
+        return std::make_unique<WaveDevice>(lingering_);
     }
     return std::make_unique<SilentDevice>();
 }

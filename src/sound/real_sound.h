@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "sound/lingering_effects.h"
 #include "sound/midi_engine.h"
 #include "sound/sound_device.h"
 
@@ -13,7 +14,8 @@ struct RealSoundOptions {
 
 // The game's sound: WAV effects through Qt Multimedia, MIDI music through FluidSynth. Made in an
 // instant: the synthesizer starts on its own thread. With no audio output the effects are
-// silent devices and the music is silent too; nothing else notices.
+// silent devices and the music is silent too; nothing else notices. An effect whose device closes
+// or goes while it plays belongs to the system until it ends.
 class RealSoundSystem : public SoundSystem {
   public:
     explicit RealSoundSystem(RealSoundOptions options = {});
@@ -29,4 +31,5 @@ class RealSoundSystem : public SoundSystem {
   private:
     bool effectsAudible_;
     std::shared_ptr<MidiEngine> midi_;
+    std::shared_ptr<LingeringEffects> lingering_ = std::make_shared<LingeringEffects>();
 };

@@ -24,6 +24,11 @@ struct SoundCall {
 //   "mmcPu: flag=False"                     the command flag
 //   "mmcMidi: FileName=/game/midi0001.mid"  a file name, exactly as set
 // commandsOf() gives one device's lines without the "name: " prefix.
+//
+// It also follows what is audible, as the real devices would sound: "sound" (effects only) and
+// "play" start a device's sound; "stop", "prev" and "seek" end it, and so does "close" for a
+// Sequencer. An effect whose device closes, goes or is given another file sounds on until the
+// test ends it; a piece ends with its device.
 class RecordingSoundSystem : public SoundSystem {
   public:
     RecordingSoundSystem();
@@ -41,9 +46,16 @@ class RecordingSoundSystem : public SoundSystem {
     // How many devices of this name are alive now.
     int liveCount(const QString& device) const;
 
-    // Delivers Done to every live device of this name, as the UI thread would. Returns how many
-    // devices received it.
+    // Delivers Done to every live device of this name, as the UI thread would: their sound has
+    // ended (a handler may start it again). Returns how many devices received it.
     int finish(const QString& device);
+
+    // The names of the devices whose sound is still audible, in the order they started; a name
+    // comes twice when an effect let go of by its device still sounds beside a newer one.
+    std::vector<QString> sounding() const;
+    // Lets every sound of this name, live or let go of, run out without Done. Returns how many
+    // ended.
+    int endSound(const QString& device);
 
     struct Log;
 

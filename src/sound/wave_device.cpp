@@ -40,10 +40,11 @@ bool isWaveFile(const QString& path) {
 
 }  // namespace
 
-WaveDevice::WaveDevice() = default;
+WaveDevice::WaveDevice(std::weak_ptr<LingeringEffects> lingering)
+    : lingering_(std::move(lingering)) {}
 
 WaveDevice::~WaveDevice() {
-    stop();
+    release();
 }
 
 void WaveDevice::setFileName(const QString& path) {
@@ -51,7 +52,7 @@ void WaveDevice::setFileName(const QString& path) {
         return;
     }
     fileName_ = path;
-    effect_.reset();
+    release();
     load();
 }
 
@@ -61,7 +62,7 @@ void WaveDevice::load() {
     }
     effect_ = std::make_unique<QSoundEffect>();
     QSoundEffect* effect = effect_.get();
-    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
+    doneWatch_ = QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
         if (playedByPlay_ && !effect->isPlaying()) {
             playedByPlay_ = false;
             notifyDone();
@@ -75,6 +76,18 @@ void WaveDevice::stop() {
     if (effect_) {
         effect_->stop();
     }
+}
+
+void WaveDevice::release() {
+    playedByPlay_ = false;
+    if (!effect_) {
+        return;
+    }
+    QObject::disconnect(doneWatch_);  // the device may be gone when the effect ends
+    if (auto lingering = lingering_.lock()) {
+        lingering->adopt(std::move(effect_));
+    }
+    effect_.reset();
 }
 
 void WaveDevice::command(const QString& cmd) {
@@ -102,8 +115,7 @@ void WaveDevice::command(const QString& cmd) {
             stop();
             break;
         case SoundCommand::Close:
-            stop();
-            effect_.reset();
+            release();
             break;
         case SoundCommand::Unknown:
             break;

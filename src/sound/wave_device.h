@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
+#include "sound/lingering_effects.h"
 #include "sound/sound_device.h"
 
 class QSoundEffect;
@@ -10,11 +12,12 @@ class QSoundEffect;
 // A WAV effect played through Qt Multimedia. The file is decoded in the background as soon as
 // its name is set, so the first "sound" is quick. "sound" plays from the start every time;
 // "open" prepares; "prev" and "seek" rewind (stop); "play" plays unless already playing and
-// reports Done when it ends by itself; "stop" stops; "close" stops and releases the decoded file.
-// A missing or unplayable file is silence.
+// reports Done when it ends by itself; "stop" stops; "close" lets go of the file. An effect still
+// playing when the device closes, goes or is given another file plays on in `lingering` to its
+// end, or is cut when that has gone. A missing or unplayable file is silence.
 class WaveDevice : public SoundDevice {
   public:
-    WaveDevice();
+    explicit WaveDevice(std::weak_ptr<LingeringEffects> lingering);
     ~WaveDevice() override;
 
     void setFileName(const QString& path) override;
@@ -24,8 +27,11 @@ class WaveDevice : public SoundDevice {
   private:
     void load();
     void stop();
+    void release();
 
+    std::weak_ptr<LingeringEffects> lingering_;
     QString fileName_;
     std::unique_ptr<QSoundEffect> effect_;
+    QMetaObject::Connection doneWatch_;
     bool playedByPlay_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "sound/real_sound.h"
 #include "sound/wave_device.h"
 #include "tiny_midi.h"
+#include "tiny_wave.h"
 
 namespace {
 
@@ -100,7 +102,7 @@ TEST_F(RealSoundTest, MissingDamagedOrUnnamedFilesAreSilentAndNeverReportDone) {
             devices.back()->command("open");
             devices.back()->command("play");
         }
-        auto wave = std::make_unique<WaveDevice>();  // even where no audio output exists
+        auto wave = std::make_unique<WaveDevice>(std::weak_ptr<LingeringEffects>());
         wave->setFileName(path);
         sendEverything(*wave);
         devices.push_back(std::move(wave));
@@ -117,7 +119,7 @@ TEST_F(RealSoundTest, AThousandCommandsReturnAtOnce) {
     RealSoundSystem sound(headless());
     runUntil([&] { return sound.musicState() != MidiEngine::State::Starting; }, 2000);
     auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
-    auto effect = std::make_unique<WaveDevice>();
+    auto effect = std::make_unique<WaveDevice>(std::weak_ptr<LingeringEffects>());
     midi->setFileName(file("tune.mid"));
     effect->setFileName(file("missing.wav"));
 
@@ -130,6 +132,36 @@ TEST_F(RealSoundTest, AThousandCommandsReturnAtOnce) {
         effect->command("sound");
     }
     EXPECT_LT(elapsed.elapsed(), 200);
+}
+
+TEST_F(RealSoundTest, AnEffectWhoseDeviceClosesOrGoesPlaysOnTillItEnds) {
+    ASSERT_TRUE(writeTinyWave(file("click.wav")));
+    auto lingering = std::make_shared<LingeringEffects>();
+    std::vector<std::unique_ptr<WaveDevice>> devices;
+    int dones = 0;
+    for (int i = 0; i < 4; ++i) {
+        devices.push_back(std::make_unique<WaveDevice>(lingering));
+        devices.back()->onDone([&] { ++dones; });
+        devices.back()->setFileName(file("click.wav"));
+        devices.back()->command("play");
+    }
+    devices[0]->command("stop");  // cut: nothing lingers
+    devices[1]->command("close");
+    std::unique_ptr<WaveDevice> outlived = std::move(devices[3]);
+    devices.clear();  // the screen unloads mid-effect
+    const QList<QSoundEffect*> playing = lingering->effects();
+    ASSERT_EQ(playing.size(), 2);
+    EXPECT_TRUE(playing[0]->isPlaying() && playing[1]->isPlaying());
+
+    // With no audio output an effect never runs out here; stopping it is what its end does.
+    playing[0]->stop();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(lingering->effects(), QList<QSoundEffect*>{playing[1]});
+    EXPECT_EQ(dones, 0);  // Done belonged to the devices, which are gone
+
+    lingering.reset();  // the system goes and cuts what still plays (the sanitizer build checks)
+    outlived->command("sound");
+    outlived.reset();  // nothing left to play on in: cut
 }
 
 TEST_F(RealSoundTest, APiecePlaysToItsEndAndTheGamesLoopRestartsIt) {

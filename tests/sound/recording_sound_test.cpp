@@ -70,6 +70,29 @@ TEST(RecordingSound, ADoneHandlerMayDestroyAnotherDeviceOfTheSameName) {
     EXPECT_EQ(sound.finish("mmcMidi"), 1);
 }
 
+TEST(RecordingSound, AnEffectSoundsOnWithoutItsDeviceButMusicEndsWithIt) {
+    RecordingSoundSystem sound;
+    auto click = sound.create(DeviceType::WaveAudio, "mmcClick");
+    auto shot = sound.create(DeviceType::WaveAudio, "mmcShoot");
+    auto den = sound.create(DeviceType::WaveAudio, "mmcDen");
+    auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
+    click->command("sound");
+    click->command("close");  // closed mid-effect: the effect plays on
+    click->command("sound");
+    shot->command("sound");
+    den->command("play");
+    midi->command("play");
+    EXPECT_EQ(sound.sounding(), (Lines{"mmcClick", "mmcClick", "mmcShoot", "mmcDen", "mmcMidi"}));
+
+    shot->command("stop");
+    EXPECT_EQ(sound.finish("mmcDen"), 1);  // it ended by itself
+    midi.reset();
+    click.reset();  // the screen unloads
+    EXPECT_EQ(sound.sounding(), (Lines{"mmcClick", "mmcClick"}));
+    EXPECT_EQ(sound.endSound("mmcClick"), 2);
+    EXPECT_TRUE(sound.sounding().empty());
+}
+
 TEST(RecordingSound, DevicesKeepRecordingAfterTheSystemIsGone) {
     std::unique_ptr<SoundDevice> click;
     {
