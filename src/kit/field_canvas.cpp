@@ -107,11 +107,20 @@ void FieldCanvas::paintEvent(QPaintEvent*) {
                 p.drawArc(box, static_cast<int>(std::lround(start * 16)),
                           static_cast<int>(std::lround(span * 16)));
                 break;
-            case Drawing::Kind::Pie:
+            case Drawing::Kind::Pie: {
+                p.save();
+                if (d.startDeg >= 0 && d.endDeg <= 180) {
+                    // A sector of the upper half stays above its centre: the raster of its
+                    // outline would otherwise touch the pixel under the centre.
+                    p.setClipRect(QRectF(0, 0, innerWidth_, std::floor(a.y()) + 1),
+                                  Qt::IntersectClip);
+                }
                 p.setBrush(fill_);
                 p.drawPie(box, static_cast<int>(std::lround(start * 16)),
                           static_cast<int>(std::lround(span * 16)));
+                p.restore();
                 break;
+            }
         }
     }
     for (const auto& line : lines_) {

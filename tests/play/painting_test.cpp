@@ -116,3 +116,22 @@ TEST_F(PaintingTest, TheStageClearMessageStandsOverTheField) {
     EXPECT_TRUE(s.lblClearMsg[1]->isVisible());
     EXPECT_EQ(s.lblClearMsg[0]->y() - s.lblClearMsg[1]->y(), 7);
 }
+
+TEST_F(PaintingTest, TheFanNeverPaintsBelowTheGround) {
+    for (const auto& [stage, angle] : {std::pair(1, 100), std::pair(1, 180), std::pair(2, 170),
+                                      std::pair(2, 180)}) {
+        SCOPED_TRACE(testing::Message() << "stage " << stage << " at " << angle);
+        restartEmpty(1, stage);
+        fire(angle);
+        clock.advanceUntil([&] { return play().tmrS->enabled(); }, 3000);
+        const QImage field = paintedField();
+        for (const QPointF below : {QPointF(-1, -1), QPointF(1, -1), QPointF(0, -1)}) {
+            const QPointF p = play().picMain->toScreen(below.x(), below.y());
+            EXPECT_NE(field.pixelColor(static_cast<int>(std::floor(p.x())),
+                                       static_cast<int>(std::floor(p.y()))),
+                      QColor(255, 0, 0))
+                << below.x() << ", " << below.y();
+        }
+        runUntilReady();
+    }
+}
