@@ -1,5 +1,8 @@
 #include "kit/controls.h"
 
+#include <QIcon>
+#include <QPixmap>
+
 GameLabel::GameLabel(QWidget* parent, const QString& name, const QString& caption,
                      const QRect& geometry, const QFont& font, const QColor& foreground,
                      std::optional<QColor> background, Qt::Alignment alignment)
@@ -27,6 +30,11 @@ void GameLabel::setAutoSize(bool on) {
     if (on) {
         resize(sizeHint());
     }
+}
+
+void GameLabel::setBorder(bool on) {
+    setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
 }
 
 void GameLabel::setForeground(const QColor& colour) {
@@ -63,11 +71,15 @@ QWidget* MakePanel(QWidget* parent, const QString& name, const QRect& geometry,
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& geometry, const QFont& font) {
+                        const QRect& geometry, const QFont& font, const QImage& picture) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFont(font);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
+    if (!picture.isNull()) {
+        button->setIcon(QIcon(QPixmap::fromImage(picture)));
+        button->setIconSize(picture.size());
+    }
     return button;
 }

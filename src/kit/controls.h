@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -20,6 +21,8 @@ class GameLabel : public QLabel {
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
     void setAutoSize(bool on);
+    // A thin single border around the label.
+    void setBorder(bool on);
     void setForeground(const QColor& colour);
     void setBackground(const QColor& colour);
     QColor foreground() const;
@@ -29,9 +32,11 @@ class GameLabel : public QLabel {
     bool autoSize_ = false;
 };
 
-// A plain coloured box that holds other controls.
+// A plain coloured box: a panel that holds other controls, or a filled rectangle.
 QWidget* MakePanel(QWidget* parent, const QString& name, const QRect& geometry,
                    const QColor& colour);
 
+// A button that clicks on Enter and Space while it has the focus, as in any dialog; with a
+// picture, the picture stands beside the caption.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& geometry, const QFont& font);
+                        const QRect& geometry, const QFont& font, const QImage& picture = {});

@@ -10,9 +10,9 @@ double paintedDegrees(double deg) {
 }
 }  // namespace
 
-FieldCanvas::FieldCanvas(QWidget* parent, int innerWidth, int innerHeight)
-    : QWidget(parent), innerWidth_(innerWidth), innerHeight_(innerHeight) {
-    setFixedSize(innerWidth + 2 * kBorder, innerHeight + 2 * kBorder);
+FieldCanvas::FieldCanvas(QWidget* parent, int innerWidth, int innerHeight, Frame frame)
+    : QWidget(parent), innerWidth_(innerWidth), innerHeight_(innerHeight), frame_(frame) {
+    setFixedSize(innerWidth + 2 * border(), innerHeight + 2 * border());
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -30,8 +30,8 @@ QPointF FieldCanvas::toScreen(double x, double y) const {
 
 void FieldCanvas::place(QWidget* child, double left, double top) const {
     const QPointF p = toScreen(left, top);
-    child->move(kBorder + static_cast<int>(std::lround(p.x())),
-                kBorder + static_cast<int>(std::lround(p.y())));
+    child->move(border() + static_cast<int>(std::lround(p.x())),
+                border() + static_cast<int>(std::lround(p.y())));
 }
 
 void FieldCanvas::setPicture(const QImage& picture) {
@@ -76,11 +76,12 @@ FieldLine& FieldCanvas::addLine() {
 
 void FieldCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // A sunken single border around the drawing area.
-    p.fillRect(rect(), QColor(128, 128, 128));
-    p.fillRect(QRect(1, 1, width() - 1, height() - 1), QColor(255, 255, 255));
-    p.fillRect(QRect(1, 1, width() - 2, height() - 2), QColor(64, 64, 64));
-    p.translate(kBorder, kBorder);
+    if (frame_ == Frame::Sunken) {
+        p.fillRect(rect(), QColor(128, 128, 128));
+        p.fillRect(QRect(1, 1, width() - 1, height() - 1), QColor(255, 255, 255));
+        p.fillRect(QRect(1, 1, width() - 2, height() - 2), QColor(64, 64, 64));
+    }
+    p.translate(border(), border());
     p.setClipRect(0, 0, innerWidth_, innerHeight_);
     p.fillRect(0, 0, innerWidth_, innerHeight_, back_);
     if (!picture_.isNull()) {

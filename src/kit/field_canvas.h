@@ -35,9 +35,13 @@ struct FieldLine {
 // what is drawn can be read back.
 class FieldCanvas : public QWidget {
   public:
+    // The sunken single border of the play field.
     static constexpr int kBorder = 2;
+    enum class Frame { Sunken, None };
 
-    FieldCanvas(QWidget* parent, int innerWidth, int innerHeight);
+    FieldCanvas(QWidget* parent, int innerWidth, int innerHeight, Frame frame = Frame::Sunken);
+    // Width of the frame around the drawing area.
+    int border() const { return frame_ == Frame::Sunken ? kBorder : 0; }
 
     void setScale(double left, double top, double width, double height);
     double scaleWidth() const { return width_; }
@@ -74,6 +78,7 @@ class FieldCanvas : public QWidget {
 
     int innerWidth_;
     int innerHeight_;
+    Frame frame_;
     double left_ = 0;
     double top_ = 0;
     double width_ = 1;

@@ -4,28 +4,29 @@
 #include <cmath>
 
 namespace {
-QFont makeFont(const QStringList& families, double points, bool bold) {
+QFont makeFont(const QStringList& families, double points, bool bold, bool italic) {
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
     font.setBold(bold);
+    font.setItalic(italic);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 }  // namespace
 
-QFont GothicFont(double points, bool bold) {
+QFont GothicFont(double points, bool bold, bool italic) {
     return makeFont(QStringList() << "MS Gothic"
                                   << "IPAGothic"
                                   << "Noto Sans Mono CJK JP",
-                    points, bold);
+                    points, bold, italic);
 }
 
-QFont PGothicFont(double points, bool bold) {
+QFont PGothicFont(double points, bool bold, bool italic) {
     return makeFont(QStringList() << "MS PGothic"
                                   << "IPAPGothic"
                                   << "Noto Sans CJK JP",
-                    points, bold);
+                    points, bold, italic);
 }
 
 QFont DefaultControlFont() {

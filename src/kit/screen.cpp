@@ -82,6 +82,12 @@ void Screen::setWindowKind(WindowKind kind) {
     setWindowFlags(flags | Qt::MSWindowsFixedSizeDialogHint);
 }
 
+void Screen::setCaption(const QString& caption) {
+    caption_ = caption;
+    // A zero-width space shows nothing, and is not empty to the window system.
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("\u200B") : caption);
+}
+
 void Screen::sizeAndCentre(int width, int height) {
     setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

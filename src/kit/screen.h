@@ -61,6 +61,10 @@ class Screen : public QWidget {
     bool anyTimerRunning() const;
 
     void setWindowKind(WindowKind kind);
+    // The caption; an empty one stays empty (the window system would put the program's name
+    // in its place).
+    void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
     WindowKind windowKind() const { return kind_; }
     // Sizes the window to the given client size and centres it on the available screen area.
     void sizeAndCentre(int width, int height);
@@ -80,5 +84,6 @@ class Screen : public QWidget {
     bool keyPreview_ = false;
     bool takesText_ = false;
     WindowKind kind_ = WindowKind::Captioned;
+    QString caption_;
     std::vector<std::unique_ptr<GameTimer>> timers_;
 };

@@ -19,7 +19,7 @@ GameLabel* autoSized(GameLabel* label) {
 }  // namespace
 
 FrmTezra::FrmTezra(Services& services) : Screen(services, ScreenId::Play, kName) {
-    setWindowTitle("Tezra");
+    setCaption("Tezra");
     QPalette p = palette();
     p.setColor(QPalette::Window, kLightGrey);
     setPalette(p);

@@ -6,7 +6,7 @@ DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
                            const QString& caption)
     : Screen(services, id, name) {
     setWindowKind(WindowKind::Dialog);
-    setWindowTitle(caption);
+    setCaption(caption);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
