@@ -23,12 +23,13 @@ void registerScreen(Navigator& nav, ScreenFlow& flow, ScreenId id, void (S::*sig
     });
 }
 
-template <typename S>
-void registerDialog(Navigator& nav, ScreenFlow& flow, ScreenId id) {
-    nav.registerScreen(id, [&flow](Services& s) {
+// A screen that only closes and gives way to what waited for it; it reports by `closed`.
+template <typename S, typename Base>
+void registerClosing(Navigator& nav, ScreenFlow& flow, ScreenId id, void (Base::*closed)()) {
+    nav.registerScreen(id, [&flow, closed](Services& s) {
         auto screen = std::make_unique<S>(s);
         S* raw = screen.get();
-        QObject::connect(raw, &DialogScreen::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        QObject::connect(raw, closed, &flow, [&flow, raw] { flow.closed(*raw); });
         return screen;
     });
 }
@@ -67,8 +68,8 @@ void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
 
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
-    registerDialog<FrmHelp>(nav, flow, ScreenId::Help);
-    registerDialog<FrmVer>(nav, flow, ScreenId::Version);
+    registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
+    registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
 
     // Until the title, briefing, result and name-entry screens exist, these keep the game
     // flowing: the title starts the level again at stage 1, the game over continues, the name
