@@ -1,13 +1,21 @@
 #include "kit/timer_queue.h"
 
+#include <algorithm>
+
 #include "kit/game_timer.h"
+
+namespace {
+// Catch-up ticks that fit in one screen frame (1/60 s) are not seen as a burst.
+constexpr std::chrono::milliseconds kUnseenCatchUp{16};
+}  // namespace
 
 void TimerQueue::start(GameTimer& timer, Time now) {
     stop(timer);
     const Time interval = std::chrono::milliseconds(timer.interval());
     // A tick handled more than an interval late (the machine slept, a handler blocked) would put
     // the next due time in the past and fire a burst of catch-up ticks; count on from now instead.
-    const Time from = tickDue_ && now - *tickDue_ <= interval ? *tickDue_ : now;
+    const Time allowance = std::max<Time>(interval, kUnseenCatchUp);
+    const Time from = tickDue_ && now - *tickDue_ <= allowance ? *tickDue_ : now;
     const Key key{from + interval, order_++};
     due_.emplace(key, &timer);
     keys_.emplace(&timer, key);

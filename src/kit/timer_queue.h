@@ -17,7 +17,8 @@ class TimerQueue {
 
     // Begins a fresh countdown of the timer's interval, replacing any running one. Begun while a
     // tick is handled, it counts from that tick's due time, so the time a handler takes never
-    // adds up into drift; otherwise, or if that is more than the interval ago, from now.
+    // adds up into drift; otherwise, or if that is more than the interval and a screen frame ago,
+    // from now.
     void start(GameTimer& timer, Time now);
     void stop(const GameTimer& timer);
     bool isRunning(const GameTimer& timer) const;

@@ -132,7 +132,7 @@ struct LateClock : Clock {
 };
 }  // namespace
 
-TEST(TimerQueue, LateTicksCountOnFromTheirDueTimeUnlessAnIntervalBehind) {
+TEST(TimerQueue, LateTicksCountOnFromTheirDueTimeUnlessFarBehind) {
     LateClock clock;
     clock.now = std::chrono::milliseconds(37);
     GameTimer stepper(clock, 100, true);
@@ -159,4 +159,12 @@ TEST(TimerQueue, LateTicksCountOnFromTheirDueTimeUnlessAnIntervalBehind) {
     stepper.setEnabled(false);
     clock.fireAt(560);
     EXPECT_EQ(clock.nextDue(), 600);
+
+    LateClock fastClock;
+    GameTimer fast(fastClock, 5, true);
+    int fastTicks = 0;
+    fast.onTimer([&] { ++fastTicks; });
+    fastClock.fireAt(17);  // less than a screen frame behind: the missed ticks catch up
+    EXPECT_EQ(fastTicks, 3);
+    EXPECT_EQ(fastClock.nextDue(), 20);
 }
