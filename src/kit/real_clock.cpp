@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -42,7 +43,7 @@ void RealClock::stop(GameTimer& timer) {
 void RealClock::fireDue() {
     std::uint64_t expirations = 0;
     if (read(alarm_, &expirations, sizeof expirations) < 0) {
-        return;  // already handled by a nested event loop
+        return;  // not due after all: rearmed for later since it woke the loop
     }
     armedFor_.reset();
     const TimerQueue::Time now = monotonicNow();
