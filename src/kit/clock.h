@@ -6,7 +6,8 @@ class GameTimer;
 class Clock {
   public:
     virtual ~Clock() = default;
-    // Begins a fresh countdown of the timer's current interval, replacing any running one.
+    // Begins a fresh countdown of the timer's current interval, replacing any running one. Begun
+    // while a tick is handled, it counts from that tick's due time rather than from now.
     virtual void start(GameTimer& timer) = 0;
     // Cancels the timer's countdown, if any.
     virtual void stop(GameTimer& timer) = 0;

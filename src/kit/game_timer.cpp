@@ -10,6 +10,9 @@ GameTimer::~GameTimer() {
 }
 
 void GameTimer::setEnabled(bool enabled) {
+    if (enabled == enabled_) {
+        return;  // enabling a running timer keeps its countdown
+    }
     enabled_ = enabled;
     if (enabled_ && interval_ > 0) {
         clock_.start(*this);
@@ -22,7 +25,7 @@ void GameTimer::fire() {
     if (!enabled_ || interval_ <= 0) {
         return;
     }
-    // Rearm first: a handler that disables or restarts the timer overrides this.
+    // Rearm first: a handler that disables the timer, or disables and enables it, overrides this.
     clock_.start(*this);
     if (handler_) {
         handler_();

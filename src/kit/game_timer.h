@@ -4,8 +4,10 @@
 
 #include "kit/clock.h"
 
-// An interval timer with one handler. Enabling starts a fresh countdown; while enabled it fires
-// every interval. A new interval applies from the next countdown. An interval of 0 never fires.
+// An interval timer with one handler. Enabling a disabled timer starts a fresh countdown; enabling
+// an enabled one changes nothing. While enabled it fires every interval, also when its handler
+// disables it and enables it again. A new interval applies from the next countdown. An interval of
+// 0 never fires.
 class GameTimer {
   public:
     GameTimer(Clock& clock, int intervalMs, bool enabled = false);

@@ -1,29 +1,69 @@
 #include "kit/real_clock.h"
 
-#include <QTimer>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
-#include "kit/game_timer.h"
+#include <QSocketNotifier>
+#include <QtGlobal>
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+// CLOCK_MONOTONIC, as the alarm uses.
+TimerQueue::Time monotonicNow() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
+}
+}  // namespace
+
+RealClock::RealClock() : alarm_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (alarm_ < 0) {
+        qFatal("RealClock: no timer file descriptor available");
+    }
+    alarmReady_ = std::make_unique<QSocketNotifier>(alarm_, QSocketNotifier::Read);
+    QObject::connect(alarmReady_.get(), &QSocketNotifier::activated, [this] { fireDue(); });
+}
+
+RealClock::~RealClock() {
+    alarmReady_.reset();
+    close(alarm_);
+}
 
 void RealClock::start(GameTimer& timer) {
-    QTimer*& qt = timers_[&timer];
-    if (!qt) {
-        qt = new QTimer(this);
-        qt->setSingleShot(true);
-        qt->setTimerType(Qt::PreciseTimer);
-        connect(qt, &QTimer::timeout, this, [&timer] { timer.fire(); });
-    }
-    qt->start(timer.interval());
+    queue_.start(timer, monotonicNow());
+    arm();
 }
 
 void RealClock::stop(GameTimer& timer) {
-    if (QTimer* qt = timers_.value(&timer)) {
-        qt->stop();
-    }
+    queue_.stop(timer);
+    arm();
 }
 
-void RealClock::release(GameTimer& timer) {
-    if (QTimer* qt = timers_.take(&timer)) {
-        qt->stop();
-        qt->deleteLater();
+void RealClock::fireDue() {
+    std::uint64_t expirations = 0;
+    if (read(alarm_, &expirations, sizeof expirations) < 0) {
+        return;  // not due after all: rearmed for later since it woke the loop
     }
+    armedFor_.reset();
+    const TimerQueue::Time now = monotonicNow();
+    while (queue_.fireNext(now)) {
+    }
+    arm();
+}
+
+void RealClock::arm() {
+    const std::optional<TimerQueue::Time> due = queue_.nextDue();
+    if (due == armedFor_) {
+        return;
+    }
+    armedFor_ = due;
+    itimerspec spec{};  // all zero disarms
+    if (due) {
+        // Zero would disarm; a due time that early is long past anyway.
+        const std::int64_t ns = std::max<std::int64_t>(due->count(), 1);
+        spec.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+        spec.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+    }
+    timerfd_settime(alarm_, TFD_TIMER_ABSTIME, &spec, nullptr);
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <unordered_map>
-#include <utility>
 
 #include "kit/clock.h"
+#include "kit/timer_queue.h"
 
 // Virtual time for tests: advance() fires due timers one at a time in due order, ties in the order
 // their countdowns began, exactly as one UI thread would.
@@ -26,13 +24,10 @@ class VirtualClock : public Clock {
         }
         return pred();
     }
-    std::int64_t now() const { return now_; }
-    bool isRunning(const GameTimer& timer) const;
+    std::int64_t now() const;
+    bool isRunning(const GameTimer& timer) const { return queue_.isRunning(timer); }
 
   private:
-    using Key = std::pair<std::int64_t, std::uint64_t>;  // due time, start order
-    std::map<Key, GameTimer*> due_;
-    std::unordered_map<const GameTimer*, Key> keys_;
-    std::int64_t now_ = 0;
-    std::uint64_t order_ = 0;
+    TimerQueue queue_;
+    TimerQueue::Time now_{0};
 };

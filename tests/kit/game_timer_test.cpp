@@ -3,6 +3,7 @@
 #include <string>
 
 #include "kit/game_timer.h"
+#include "kit/timer_queue.h"
 #include "kit/virtual_clock.h"
 
 namespace {
@@ -28,17 +29,18 @@ TEST(GameTimer, FiresEveryIntervalWhileEnabled) {
     EXPECT_EQ(ticks, 4);
 }
 
-TEST(GameTimer, EnablingStartsAFreshCountdown) {
+TEST(GameTimer, EnablingAnEnabledTimerKeepsItsCountdownReenablingStartsAfresh) {
     VirtualClock clock;
-    int ticks = 0;
+    std::vector<std::int64_t> at;
     GameTimer timer(clock, 100, true);
-    timer.onTimer([&] { ++ticks; });
+    timer.onTimer([&] { at.push_back(clock.now()); });
     clock.advance(90);
-    timer.setEnabled(true);  // already enabled: counts from now again
-    clock.advance(90);
-    EXPECT_EQ(ticks, 0);
-    clock.advance(10);
-    EXPECT_EQ(ticks, 1);
+    timer.setEnabled(true);
+    clock.advance(40);
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    clock.advance(150);
+    EXPECT_EQ(at, (std::vector<std::int64_t>{100, 230}));
 }
 
 TEST(GameTimer, ANewIntervalAppliesFromTheNextCountdown) {
@@ -110,4 +112,59 @@ TEST(VirtualClock, AHandlerMayEnableAnotherTimerOrDestroyItsOwn) {
     victim->onTimer([&] { log.add("x"); });
     clock.advance(5);
     EXPECT_EQ(log.text, "12");
+}
+
+namespace {
+// The real clock's queue on a hand-set monotonic time, so lateness can be staged without waiting.
+struct LateClock : Clock {
+    TimerQueue queue;
+    TimerQueue::Time now{};
+    void start(GameTimer& timer) override { queue.start(timer, now); }
+    void stop(GameTimer& timer) override { queue.stop(timer); }
+    void fireAt(std::int64_t ms) {
+        now = std::chrono::milliseconds(ms);
+        while (queue.fireNext(now)) {
+        }
+    }
+    std::int64_t nextDue() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(*queue.nextDue()).count();
+    }
+};
+}  // namespace
+
+TEST(TimerQueue, LateTicksCountOnFromTheirDueTimeUnlessFarBehind) {
+    LateClock clock;
+    clock.now = std::chrono::milliseconds(37);
+    GameTimer stepper(clock, 100, true);
+    GameTimer other(clock, 30);
+    int steps = 0;
+    stepper.onTimer([&] {
+        ++steps;
+        stepper.setEnabled(false);
+        other.setEnabled(true);
+        stepper.setEnabled(true);
+    });
+    EXPECT_EQ(clock.nextDue(), 137);
+    clock.fireAt(140);  // 3 ms late
+    EXPECT_EQ(clock.nextDue(), 167);
+    other.setEnabled(false);
+    EXPECT_EQ(clock.nextDue(), 237);
+    clock.fireAt(500);  // the machine slept
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(clock.nextDue(), 530);
+    other.setEnabled(false);
+    EXPECT_EQ(clock.nextDue(), 600);
+
+    GameTimer idle(clock, 50, true);  // a handler that leaves its timer alone
+    stepper.setEnabled(false);
+    clock.fireAt(560);
+    EXPECT_EQ(clock.nextDue(), 600);
+
+    LateClock fastClock;
+    GameTimer fast(fastClock, 5, true);
+    int fastTicks = 0;
+    fast.onTimer([&] { ++fastTicks; });
+    fastClock.fireAt(17);  // less than a screen frame behind: the missed ticks catch up
+    EXPECT_EQ(fastTicks, 3);
+    EXPECT_EQ(fastClock.nextDue(), 20);
 }
