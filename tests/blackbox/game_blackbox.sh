@@ -5,7 +5,6 @@
 set -uo pipefail
 game_dir=$1
 work=$(mktemp -d)
-display=:$((40 + RANDOM % 50))
 failures=0
 pids=()
 
@@ -16,11 +15,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it is ready to take clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=:$(head -1 "$work/display")
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$work/run"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
 fail() {
     echo "FAIL: $*"
