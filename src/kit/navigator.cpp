@@ -76,9 +76,9 @@ void Navigator::show(Screen* screen) {
         return;
     }
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        screen->raise();
-        screen->activateWindow();
+        screen->raise();  // the offscreen platform only warns that it cannot
     }
+    screen->activateWindow();
     screen->Form_Activate();
 }
 

@@ -110,7 +110,7 @@ stop_games
 
 echo "== Enter with nothing to fire keeps the stage"
 dir=$(fresh_game enter)
-start_game "$dir" --level 1 --stage 3
+start_game "$dir" --level 1 --stage 3 --launcher-option file.txt  # unknown arguments are ignored
 wait_window Tezra || fail "no play window"
 sleep 1
 keys 1 9 0 Return

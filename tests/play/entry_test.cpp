@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFile>
 
 #include "persist/data_files.h"
@@ -175,9 +176,18 @@ TEST_F(EntryTest, EnterAndSpaceEachFireExactlyOnce) {
 }
 
 TEST_F(EntryTest, EnterWithNothingTypedOnlyClearsTheEntry) {
-    FrmTezra& s = start(2, 1);
+    FrmTezra& s = start(1, 3);
+    state.gScore = 450;
+    type("19");
+    EXPECT_EQ(s.focusWidget(), s.cmdShoot);
+    type("0");  // 190 is over 180: the entry is 0 again, and the fire button goes with the focus
+    ASSERT_FALSE(s.cmdShoot->isVisibleTo(&s));
     const std::size_t mark = soundMark();
     key(Qt::Key_Return, "\r");
+    // Whatever button the focus went to, Enter never leaves the stage.
+    EXPECT_TRUE(nav.isLoaded(&s));
+    EXPECT_EQ(state.gStage, 3);
+    EXPECT_EQ(state.gScore, 450);
     EXPECT_EQ(state.gInputAngle, 0);
     EXPECT_EQ(s.mBusy, 0);
     EXPECT_FALSE(s.tmrOugi->enabled());

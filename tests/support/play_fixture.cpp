@@ -1,5 +1,7 @@
 #include "support/play_fixture.h"
 
+#include <QTest>
+
 #include "app/screen_registry.h"
 #include "state/sprites.h"
 
@@ -36,8 +38,11 @@ FrmTezra& PlayFixture::restart(int level, int stage) {
 }
 
 void PlayFixture::key(Qt::Key k, const QString& text, Qt::KeyboardModifiers mods) {
-    QKeyEvent event(QEvent::KeyPress, k, mods, text);
-    screen_->previewKey(event);
+    // Through the window, as the platform delivers a key: modal blocking, the preview and the
+    // focused control all take part.
+    QWindow* window = screen_->windowHandle();
+    ASSERT_NE(window, nullptr) << "the play screen has not been shown";
+    QTest::sendKeyEvent(QTest::Click, window, k, text, mods);
 }
 
 void PlayFixture::type(const QString& digits) {

@@ -30,7 +30,7 @@ class PlayFixture : public ::testing::Test {
     FrmTezra& restart(int level, int stage);
     FrmTezra& play() { return *screen_; }
 
-    // Types a key as the player would: KeyDown, then KeyPress.
+    // Types a key as the player would, through the play screen's window.
     void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void type(const QString& digits);
     // Types the angle and fires with Space.
