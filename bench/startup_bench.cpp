@@ -1,4 +1,4 @@
-// Time from starting the game's process to its play screen being shown, over repeated runs.
+// Time from starting the game's process to its title screen being painted, over repeated runs.
 //   tezra_startup_bench [runs]      (QT_QPA_PLATFORM picks the display; offscreen by default)
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,14 +29,14 @@ int main(int argc, char** argv) {
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         game.waitForFinished(10000);
         if (!shown) {
-            std::fprintf(stderr, "run %d: the play screen was never reported shown\n", i + 1);
+            std::fprintf(stderr, "run %d: the title screen was never reported shown\n", i + 1);
             return 1;
         }
         times.push_back(ms);
     }
     std::sort(times.begin(), times.end());
     std::printf(
-        "start to play screen shown over %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n", runs,
-        times[times.size() / 2], times.front(), times.back());
+        "start to title screen shown over %d runs: median %.1f ms, min %.1f ms, max %.1f ms\n",
+        runs, times[times.size() / 2], times.front(), times.back());
     return 0;
 }
