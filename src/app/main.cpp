@@ -18,8 +18,8 @@
 
 namespace {
 // Development switches: --level N --stage M start at the play screen. Anything else on the
-// command line (a desktop launcher may pass some) is ignored, and so is a value out of range.
-// Returns whether either switch was given.
+// command line (a desktop launcher may pass some) is ignored; a value that is no level or stage
+// becomes the nearest one. Returns whether either switch was given.
 bool applyStartStage(const QStringList& args, GameState& state) {
     QCommandLineParser parser;
     parser.addOption({"level", "Level to start at (1-3).", "level", "1"});
