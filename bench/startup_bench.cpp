@@ -1,4 +1,4 @@
-// Time from starting the game's process to its first screen being shown, beside a bare Qt window
+// Time from starting the game's process to its title screen being painted, beside a bare Qt window
 // program started the same way, taking turns over repeated runs.
 //   tezra_startup_bench [runs]      (QT_QPA_PLATFORM picks the display; offscreen by default)
 #include <QCoreApplication>

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -10,40 +9,45 @@
 #include "app/screen_registry.h"
 #include "kit/navigator.h"
 #include "kit/real_clock.h"
+#include "kit/screen.h"
 #include "kit/single_instance.h"
-#include "persist/data_files.h"
 #include "sound/real_sound.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
-#include "state/sprites.h"
 
 namespace {
-// Development switches: --level N --stage M. Anything else on the command line (a desktop
-// launcher may pass some) is ignored.
-void applyStartStage(const QStringList& args, GameState& state) {
+// Development switches: --level N --stage M start at the play screen. Anything else on the
+// command line (a desktop launcher may pass some) is ignored; a value that is no level or stage
+// becomes the nearest one. Returns whether either switch was given.
+bool applyStartStage(const QStringList& args, GameState& state) {
     QCommandLineParser parser;
     parser.addOption({"level", "Level to start at (1-3).", "level", "1"});
     parser.addOption({"stage", "Stage to start at (1-3).", "stage", "1"});
     parser.parse(args);
+    if (!parser.isSet("level") && !parser.isSet("stage")) {
+        return false;
+    }
     state.gLevel = std::clamp(parser.value("level").toInt(), 1, 3);
     state.gStage = std::clamp(parser.value("stage").toInt(), 1, 3);
+    return true;
 }
 
-void readStartUpData(GameState& state, const QString& programDir) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    state.gTwipsX = static_cast<float>(1440.0 / dpi);
-    state.gTwipsY = state.gTwipsX;
-    SetAppDir(state, programDir);
-    FillInvaderPictures(state);
-    LoadHighScoreFile(state);
-    LoadNoteText(state);
-    LoadMusicSetting(state);
-    if (state.gScore < 1) {
-        state.gScore = 300;
+// For the start-up benchmark: says "shown" once the first screen has been painted, then leaves.
+class ReportFirstPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && qobject_cast<Screen*>(watched)) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, [] {
+                std::puts("shown");
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
     }
-}
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,7 +58,7 @@ int main(int argc, char** argv) {
 
     GameState state;
     RunMemory run;
-    applyStartStage(QApplication::arguments(), state);
+    const bool atPlay = applyStartStage(QApplication::arguments(), state);
     RealClock clock;
     SeededRandom random(
         static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -67,19 +71,14 @@ int main(int argc, char** argv) {
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);
 
-    // A second copy ends before it shows anything.
-    if (!instance.acquire()) {
-        return 0;
-    }
-    readStartUpData(state, services.programDir);
-    flow.startAtPlay();
+    ReportFirstPaint report;
     if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {
-        // For the start-up benchmark: report once the shown screen has been painted, then leave.
-        QTimer::singleShot(0, [] {
-            std::puts("shown");
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
+        app.installEventFilter(&report);
+    }
+    if (atPlay) {
+        flow.startAtPlay();
+    } else {
+        flow.start();
     }
     return RunUntilEnd(nav);
 }

@@ -11,7 +11,14 @@ void ScreenFlow::start() {
 }
 
 void ScreenFlow::startAtPlay() {
-    nav_.show(nav_.load(ScreenId::Play));
+    // The title's load does the start-up work, and ends a second copy of the program.
+    Screen* title = nav_.load(ScreenId::Title);
+    if (nav_.ended()) {
+        return;
+    }
+    Screen* play = nav_.load(ScreenId::Play);
+    nav_.unload(title);
+    nav_.show(play);
 }
 
 void ScreenFlow::titleEnded(Screen& title, TitleOutcome outcome) {

@@ -18,7 +18,8 @@ class ScreenFlow : public QObject {
 
     // The first screen of a run: the title.
     void start();
-    // Development start: the play screen on the level and stage already set.
+    // Development start: the play screen on the level and stage already set, after the title's
+    // start-up work.
     void startAtPlay();
 
     void titleEnded(Screen& title, TitleOutcome outcome);

@@ -8,6 +8,7 @@
 #include "screens/frm_ver.h"
 #include "screens/stand_in_screen.h"
 #include "state/game_state.h"
+#include "title/frm_tezra_start.h"
 
 namespace {
 // A screen whose end, reported by `signal`, goes to the flow's `ended`.
@@ -37,8 +38,6 @@ void registerClosing(Navigator& nav, ScreenFlow& flow, ScreenId id, void (Base::
 // How a stand-in leaves its screen.
 StandInScreen::Act leaveAsUsual(ScreenFlow& flow, ScreenId id) {
     switch (id) {
-        case ScreenId::Title:
-            return [&flow](StandInScreen& s) { flow.titleEnded(s, TitleOutcome::NextGame); };
         case ScreenId::ReadMe:
             return [&flow](StandInScreen& s) { flow.readMeEnded(s, ReadMeOutcome::Ok); };
         case ScreenId::Briefing:
@@ -67,17 +66,14 @@ void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
 }
 
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
+    registerScreen(nav, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
 
-    // Until the title, briefing, result and name-entry screens exist, these keep the game
-    // flowing: the title starts the level again at stage 1, the game over continues, the name
-    // entry records the score with an empty name, and the others go on.
-    RegisterStandIn(nav, flow, ScreenId::Title, [](Services& s) {
-        s.state.gLevel = std::max<int>(s.state.gLevel, 1);
-        s.state.gStage = 1;
-    });
+    // Until the briefing, result and name-entry screens exist, these keep the game flowing: the
+    // game over continues, the name entry records the score with an empty name, and the others
+    // go on.
     RegisterStandIn(nav, flow, ScreenId::ReadMe);
     RegisterStandIn(nav, flow, ScreenId::Briefing);
     RegisterStandIn(nav, flow, ScreenId::AllClear);

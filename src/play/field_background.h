@@ -9,7 +9,6 @@ inline constexpr int kFieldHeight = 350;
 inline constexpr QPoint kFieldCannon{315, 313};
 inline constexpr int kFieldRadius = 310;
 inline constexpr int kEarthDiameter = 31;
-inline constexpr QRgb kFieldGroundColour = 0xff808080;
 
 // The play field's picture: a starry half-disc standing on the cannon's line, the Earth on the
 // cannon, a grey band below. Opaque 24-bit colour; drawn once, then shared.

@@ -1,10 +1,7 @@
-#include <cmath>
-
+#include "play/field_drawing.h"
 #include "play/frm_tezra.h"
-#include "play/play_colours.h"
 #include "state/angles.h"
 #include "state/game_state.h"
-#include "state/random_source.h"
 
 namespace {
 constexpr int kFanRadius = 35;
@@ -21,7 +18,7 @@ void FrmTezra::tmrOugi_Timer() {
         picMain->setAutoRedraw(true);
     }
     if (tick.slice) {
-        picMain->pie({0, 0}, kFanRadius, kRed, tick.slice->from, tick.slice->to);
+        DrawFanWedge(*picMain, kFanRadius, *tick.slice);
     }
     if (tick.finished) {
         fan.fanActive = 0;
@@ -130,16 +127,5 @@ void FrmTezra::ShowHitMessage() {
 
 void FrmTezra::DrawMissBurst(float x, float y) {
     picMain->setAutoRedraw(true);
-    RandomSource& rnd = sv.random;
-    auto ray = [&](int lengthSpan, int lengthBase) {
-        const float a = rnd.next() * 360.0f;
-        const int len = static_cast<int>(std::floor(rnd.next() * lengthSpan)) + lengthBase;
-        picMain->line({x, y}, {x + AngleX(len, a), y + AngleY(len, a)}, kRed);
-    };
-    for (int i = 0; i < 61; ++i) {
-        ray(9, 0);
-    }
-    for (int i = 0; i < 13; ++i) {
-        ray(8, 9);
-    }
+    DrawStarburst(*picMain, sv.random, x, y, {{61, 9, 0}, {13, 8, 9}});
 }

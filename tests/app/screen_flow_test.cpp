@@ -103,6 +103,12 @@ TEST_F(ScreenFlowTest, TheTitleStartsAGameThroughTheReadMeOnceThenTheBriefing) {
     EXPECT_FALSE(nav.ended());
 }
 
+TEST_F(ScreenFlowTest, TheDevelopmentStartGoesThroughTheTitlesLoad) {
+    flow.startAtPlay();
+    EXPECT_EQ(log, (Log{"load title", "load play", "unload title"}));
+    EXPECT_TRUE(shown(ScreenId::Play));
+}
+
 TEST_F(ScreenFlowTest, TheVersionDialogOpensOverTheTitle) {
     Screen& title = open(ScreenId::Title);
     flow.titleEnded(title, TitleOutcome::ShowVersion);

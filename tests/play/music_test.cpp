@@ -89,8 +89,9 @@ TEST_F(MusicTest, LeavingThePlayScreenClosesEveryDeviceAndSavesTheSwitch) {
     s.optOnOff[0]->click();
     sound.clear();
     s.cmdChange->click();
-    // The title comes next; what it starts afterwards is not this screen's doing.
-    const std::vector<QString> calls = sound.commands();
+    // The title comes next; its click is not this screen's doing.
+    std::vector<QString> calls = sound.commands();
+    std::erase_if(calls, [](const QString& line) { return line.startsWith("mmcPopi"); });
     ASSERT_GE(calls.size(), 11u);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_TRUE(calls[i].endsWith(": close")) << calls[i];

@@ -15,6 +15,8 @@ PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
     state.gHiName = "ずび";
     state.gBgmOn = 1;
     state.gTwipsX = state.gTwipsY = 15;
+    // The play screen comes after a game was started from the title, which read the files.
+    state.gReadMeShown = 1;
 }
 
 PlayFixture::~PlayFixture() = default;

@@ -1,0 +1,145 @@
+#include "art/demo_background.h"
+#include "play/field_drawing.h"
+#include "state/angles.h"
+#include "state/game_state.h"
+#include "title/frm_tezra_start.h"
+
+namespace {
+constexpr int kCyan = 3;
+constexpr int kFanRadius = 30;
+constexpr int kShotStep = 60;
+constexpr int kSweepTickMs = 200;
+// The shot moves as fast as the timer allows.
+constexpr int kFlightTickMs = 5;
+// The invader stands straight above the cannon.
+constexpr int kInvAngle = 90;
+constexpr int kInvDist = 200;
+}  // namespace
+
+void FrmTezraStart::tmrDemo_Timer() {
+    tmrDemo->setEnabled(false);
+    // While a shot runs the count stands still.
+    if (mDemoBusy == 0) {
+        demoTick += 1;
+        switch (demoTick) {
+            case 3:
+                ClearDemo();
+                StartDemoShot(140);
+                break;
+            case 6:
+                ClearDemo();
+                StartDemoShot(80);
+                break;
+            case 9:
+                ClearDemo();
+                StartDemoShot(kInvAngle);
+                break;
+            case 11:
+                ClearDemo();
+                demoTick = 0;
+                break;
+            default:
+                break;
+        }
+    }
+    tmrDemo->setEnabled(true);
+}
+
+void FrmTezraStart::StartDemoShot(int angle) {
+    GameState& g = sv.state;
+    mDemoBusy = 1;
+    g.gInvDist[0] = kInvDist;
+    g.gInvAngle[0] = kInvAngle;
+    Line1->visible = true;
+    picDemo->update();
+    g.gTarget = kEmptySlot;
+    picDemo->place(imgInv, AngleX(kInvDist, kInvAngle) - 16, AngleY(kInvDist, kInvAngle) + 16);
+    tmrInv->setEnabled(true);
+    g.gInputAngle = angle;
+    BeginDemoSweep();
+}
+
+void FrmTezraStart::BeginDemoSweep() {
+    Line2->p2 = {0, 0};
+    picDemo->cls();
+    picDemo->setAutoRedraw(true);
+    tmrS->setInterval(kSweepTickMs);
+    tmrS->setEnabled(true);
+}
+
+void FrmTezraStart::tmrS_Timer() {
+    tmrS->setEnabled(false);
+    GameState& g = sv.state;
+    if (g.gDemoPhase == 0) {
+        tmrOugi->setEnabled(true);
+        tmrS->setEnabled(true);
+        return;
+    }
+    tmrS->setInterval(kFlightTickMs);
+    const int angle = g.gInputAngle;
+    const int length = shotDist < kDemoRadius ? static_cast<int>(shotDist) : kDemoRadius;
+    Line2->visible = false;
+    Line2->p2 = {AngleX(length, angle), AngleY(length, angle)};
+    Line2->visible = true;
+    picDemo->update();
+    if (shotDist < kDemoRadius) {
+        shotDist += kShotStep;
+        tmrS->setEnabled(true);
+        return;
+    }
+    if (angle == g.gInvAngle[0]) {
+        g.gTarget = 0;
+    } else {
+        DrawDemoBurst(AngleX(kDemoRadius, angle), AngleY(kDemoRadius, angle));
+    }
+    g.gDemoPhase = 0;
+    shotDist = 0;
+    mDemoBusy = 0;
+}
+
+void FrmTezraStart::tmrOugi_Timer() {
+    tmrOugi->setEnabled(false);
+    GameState& g = sv.state;
+    // The demonstration's red line points right, as in the first stage.
+    const FanTick tick = StepFan(fan, 1, 0, 1, g.gInputAngle);
+    if (!tick.slice) {
+        picDemo->setAutoRedraw(true);
+        tmrOugi->setEnabled(true);
+        return;
+    }
+    DrawFanWedge(*picDemo, kFanRadius, *tick.slice);
+    if (tick.finished) {
+        fan.fanActive = 0;
+        g.gDemoPhase = 1;
+        picDemo->setAutoRedraw(false);
+        return;
+    }
+    tmrOugi->setEnabled(true);
+}
+
+void FrmTezraStart::tmrInv_Timer() {
+    tmrInv->setEnabled(false);
+    GameState& g = sv.state;
+    if (hitHold >= 1) {
+        hitHold -= 1;
+    } else if (g.gTarget != 0) {
+        invFrame = invFrame == 0 ? 1 : 0;
+        imgInv->setPixmap(QPixmap::fromImage(g.gInvPictures[kCyan][invFrame]));
+    } else {
+        imgInv->setPixmap(QPixmap::fromImage(g.gInvPictures[kCyan][2]));
+        g.gTarget = kEmptySlot;
+        hitHold = 2;
+    }
+    tmrInv->setEnabled(true);
+}
+
+void FrmTezraStart::DrawDemoBurst(float x, float y) {
+    DrawStarburst(*picDemo, sv.random, x, y, {{61, 7, 0}, {11, 8, 7}});
+}
+
+void FrmTezraStart::ClearDemo() {
+    Line2->visible = false;
+    picDemo->cls();
+    picDemo->setAutoRedraw(true);
+    Line1->visible = false;
+}

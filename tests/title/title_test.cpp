@@ -1,0 +1,254 @@
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+
+#include "app/screen_registry.h"
+#include "persist/data_files.h"
+#include "state/angles.h"
+#include "support/play_steps.h"
+#include "title/frm_tezra_start.h"
+
+namespace {
+
+// Another copy of the game is running.
+class NotAlone : public SingleInstance {
+  public:
+    bool acquire() override { return false; }
+};
+
+void writeHighScore(const QString& folder, int score) {
+    GameState file;
+    file.gAppDir = folder + "/";
+    file.gHiScore = score;
+    file.gHiName = "てすと";
+    ASSERT_TRUE(SaveHighScore(file));
+}
+
+class TitleTest : public PlayStepsTest {
+  protected:
+    TitleTest() {
+        // A run of the program starts with everything zero.
+        state.gScore = 0;
+        state.gHiScore = 0;
+        state.gReadMeShown = 0;
+        // The play screen stands in: back to the title at once, as its level button does.
+        nav.registerScreen(ScreenId::Play, [this](Services& s) {
+            return std::make_unique<StandInScreen>(s, ScreenId::Play, [this](StandInScreen& self) {
+                state.gScore = 0;
+                flow.playEnded(self, PlayOutcome::ChangeLevel);
+            });
+        });
+    }
+    FrmTezraStart& openTitle() {
+        flow.start();
+        return *title();
+    }
+    FrmTezraStart* title() { return static_cast<FrmTezraStart*>(nav.find(ScreenId::Title)); }
+    std::vector<Drawing> drawnOn(const FrmTezraStart& t, Drawing::Kind kind) {
+        std::vector<Drawing> out;
+        for (const Drawing& d : t.picDemo->displayList()) {
+            if (d.kind == kind) {
+                out.push_back(d);
+            }
+        }
+        return out;
+    }
+};
+
+TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
+    for (const bool atPlay : {false, true}) {
+        SCOPED_TRACE(atPlay ? "started with --level" : "started plainly");
+        GameState state;
+        RunMemory run;
+        VirtualClock clock;
+        SeededRandom random(1);
+        RecordingSoundSystem sound;
+        Navigator nav;
+        NotAlone instance;
+        QTemporaryDir dir;
+        Services services{state, run, clock, random, sound, nav, instance, dir.path()};
+        nav.setServices(services);
+        ScreenFlow flow(nav, state);
+        RegisterScreens(nav, flow);
+        atPlay ? flow.startAtPlay() : flow.start();
+        EXPECT_TRUE(nav.ended());
+        EXPECT_FALSE(nav.isShown(ScreenId::Title));
+        EXPECT_EQ(nav.find(ScreenId::Play), nullptr);
+        EXPECT_FALSE(nav.find(ScreenId::Title)->anyTimerRunning());
+        EXPECT_TRUE(sound.calls().empty());
+        EXPECT_FALSE(QFile::exists(dir.filePath(kHighScoreFile)));
+    }
+}
+
+TEST_F(TitleTest, LayoutAndDemonstrationBox) {
+    FrmTezraStart& t = openTitle();
+    EXPECT_EQ(t.windowTitle(), "Tezra [ｽﾀｰﾄ]");
+    EXPECT_EQ(t.size(), QSize(461, 346));
+    EXPECT_EQ(t.cmdVer->text(), "ﾊﾞｰｼﾞｮﾝ情報");
+    EXPECT_EQ(t.cmdMid->text(), "ふ つ う");
+    EXPECT_EQ(t.lblD2->text(), "ゲーム スタート !!");
+    EXPECT_EQ(t.picDemo->geometry(), QRect(5, 37, 453, 244));
+    EXPECT_EQ(t.picDemo->toScreen(0, 0), QPointF(224, 223));
+    EXPECT_EQ(t.picDemo->toScreen(215, 215), QPointF(439, 8));
+    for (QPushButton* level : {t.cmdLo, t.cmdMid, t.comHigh}) {
+        EXPECT_FALSE(level->icon().isNull()) << level->objectName();
+    }
+}
+
+// One run: title, read-me, briefing, play, back to the title, and a second game.
+TEST_F(TitleTest, FirstLoadReadsTheFilesAndTheFirstGameShowsTheReadMe) {
+    writeHighScore(dir.path(), 4321);
+    state.gInvPictures = {};
+    const Shows readMe = recordShows(ScreenId::ReadMe);
+    const Shows briefing = recordShows(ScreenId::Briefing);
+
+    FrmTezraStart& first = openTitle();
+    EXPECT_TRUE(nav.isShown(ScreenId::Title));
+    EXPECT_EQ(state.gHiScore, 4321);
+    EXPECT_EQ(state.gScore, 300);
+    EXPECT_FALSE(state.gInvPictures[3][2].isNull());
+    EXPECT_EQ(sound.commandsOf("mmcPopi"),
+              (std::vector<QString>{"FileName=" + dir.path() + "/wav_popi.wav", "sound"}));
+
+    writeHighScore(dir.path(), 5555);
+    QTest::mouseClick(first.cmdMid, Qt::LeftButton);
+    EXPECT_EQ(sound.commandsOf("mmcPopi").at(2), "sound");
+    EXPECT_EQ(*readMe, (std::vector<std::pair<int, int>>{{2, 1}}));
+    EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 1}}));
+
+    // The play screen left with no score: the title is back, with 300 and nothing read again.
+    ASSERT_TRUE(nav.isShown(ScreenId::Title));
+    EXPECT_EQ(state.gHiScore, 4321);
+    EXPECT_EQ(state.gScore, 300);
+    QTest::mouseClick(title()->comHigh, Qt::LeftButton);
+    EXPECT_EQ(readMe->size(), 1u);
+    EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 1}, {3, 1}}));
+}
+
+TEST_F(TitleTest, OnlyShiftWithAFunctionKeyStartsAStage) {
+    state.gReadMeShown = 1;
+    const Shows briefing = recordShows(ScreenId::Briefing);
+    QWindow* window = openTitle().windowHandle();
+    QTest::keyClick(window, Qt::Key_F6);
+    QTest::keyClick(window, Qt::Key_F6, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_TRUE(briefing->empty());
+    QTest::keyClick(window, Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 3}}));
+    QTest::keyClick(title()->windowHandle(), Qt::Key_F9, Qt::ShiftModifier);
+    EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 3}));
+}
+
+TEST_F(TitleTest, EndWithTheHighScoreEqualledEndsAtOnce) {
+    writeHighScore(dir.path(), 300);
+    const Shows nameEntry = recordShows(ScreenId::NameEntry);
+    QTest::mouseClick(openTitle().cmdEnd, Qt::LeftButton);
+    EXPECT_TRUE(nav.ended());
+    EXPECT_TRUE(nameEntry->empty());
+}
+
+TEST_F(TitleTest, EndWithTheHighScoreBeatenOpensTheNameEntry) {
+    writeHighScore(dir.path(), 299);
+    const Shows nameEntry = recordShows(ScreenId::NameEntry);
+    QTest::mouseClick(openTitle().cmdEnd, Qt::LeftButton);
+    EXPECT_EQ(nameEntry->size(), 1u);
+}
+
+// The cycle in virtual time: shots on the counts 3, 6 and 9, which stand still while a shot runs.
+TEST_F(TitleTest, DemonstrationCycle) {
+    FrmTezraStart& t = openTitle();
+    QTest::mouseClick(t.cmdVer, Qt::LeftButton);
+    EXPECT_TRUE(nav.isShown(ScreenId::Version));
+
+    struct Shot {
+        int tick;
+        int angle;
+        std::int64_t startMs;
+        std::vector<Drawing> wedges;
+        std::vector<Drawing> burst;
+        std::vector<double> lengths;
+        bool hit = false;
+    };
+    std::vector<Shot> shots;
+    bool busy = false;
+    std::int64_t hitPictureFrom = -1;
+    const QImage hitPicture = state.gInvPictures[3][2];
+    while (clock.now() < 17100) {
+        clock.advance(5);
+        if (!busy && t.mDemoBusy == 1) {
+            shots.push_back({t.demoTick, state.gInputAngle, clock.now(), {}, {}, {}});
+        }
+        busy = t.mDemoBusy == 1;
+        if (busy) {
+            Shot& shot = shots.back();
+            ASSERT_EQ(t.demoTick, shot.tick) << "the count went on during a shot";
+            const QPointF end = t.Line2->p2;
+            const double length = std::round(std::hypot(end.x(), end.y()));
+            if (t.Line2->visible && (shot.lengths.empty() || shot.lengths.back() != length)) {
+                shot.lengths.push_back(length);
+            }
+        } else if (!shots.empty() && shots.back().wedges.empty()) {
+            Shot& shot = shots.back();
+            shot.wedges = drawnOn(t, Drawing::Kind::Pie);
+            shot.burst = drawnOn(t, Drawing::Kind::Line);
+            shot.hit = state.gTarget == 0;
+            shot.lengths.push_back(std::round(std::hypot(t.Line2->p2.x(), t.Line2->p2.y())));
+        }
+        if (hitPictureFrom < 0 &&
+            t.imgInv->pixmap().toImage().convertToFormat(hitPicture.format()) == hitPicture) {
+            hitPictureFrom = clock.now();
+        }
+    }
+    ASSERT_EQ(shots.size(), 4u);
+    const int expected[][2] = {{3, 140}, {6, 80}, {9, 90}, {3, 140}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(shots[i].tick, expected[i][0]);
+        EXPECT_EQ(shots[i].angle, expected[i][1]);
+    }
+    EXPECT_EQ(shots[0].startMs, 3000);
+    EXPECT_EQ(shots[0].wedges.size(), 14u);
+    EXPECT_EQ(shots[0].lengths, (std::vector<double>{0, 60, 120, 180, 215}));
+    ASSERT_EQ(shots[1].wedges.size(), 8u);
+    EXPECT_NEAR(shots[1].wedges[1].startDeg, 9, 1e-3);
+    EXPECT_NEAR(shots[1].wedges.back().startDeg, 63, 1e-3);
+    EXPECT_EQ(shots[1].wedges.back().endDeg, 80);
+
+    // The two misses end in a starburst of 61 short and 11 long strokes; only 90 hits.
+    for (int i : {0, 1}) {
+        ASSERT_EQ(shots[i].burst.size(), 72u);
+        const QPointF tip(AngleX(215, shots[i].angle), AngleY(215, shots[i].angle));
+        for (int k = 0; k < 72; ++k) {
+            const Drawing& stroke = shots[i].burst[k];
+            EXPECT_EQ(stroke.from, tip);
+            const double len = std::hypot(stroke.to.x() - tip.x(), stroke.to.y() - tip.y());
+            EXPECT_TRUE(k < 61 ? len < 6.5 : len > 6.5 && len < 14.5) << k << ": " << len;
+        }
+        EXPECT_FALSE(shots[i].hit);
+    }
+    EXPECT_TRUE(shots[2].hit);
+    EXPECT_TRUE(shots[2].burst.empty());
+    EXPECT_GT(hitPictureFrom, shots[2].startMs);
+    EXPECT_LT(hitPictureFrom, shots[3].startMs);
+    EXPECT_TRUE(nav.isShown(ScreenId::Version));
+    // The demonstration is silent: only the clicks of the load and of the button sounded.
+    EXPECT_EQ(sound.commands().size(), 3u);
+}
+
+TEST_F(TitleTest, LeavingDuringAShotLeavesNothingBehind) {
+    state.gReadMeShown = 1;
+    recordShows(ScreenId::Briefing);
+    FrmTezraStart& first = openTitle();
+    ASSERT_TRUE(clock.advanceUntil([&] { return state.gDemoPhase == 1; }, 6000));
+    QPointer<FrmTezraStart> left(&first);
+    QTest::mouseClick(first.cmdLo, Qt::LeftButton);
+    EXPECT_TRUE(!left || !left->anyTimerRunning());
+
+    // The next title's first shot sweeps its whole fan before it flies.
+    FrmTezraStart* next = title();
+    ASSERT_TRUE(next && next != left.data() && nav.isShown(ScreenId::Title));
+    ASSERT_TRUE(clock.advanceUntil([&] { return next->mDemoBusy == 1; }, 4000));
+    ASSERT_TRUE(clock.advanceUntil([&] { return next->mDemoBusy == 0; }, 4000));
+    EXPECT_EQ(drawnOn(*next, Drawing::Kind::Pie).size(), 14u);
+}
+
+}  // namespace
