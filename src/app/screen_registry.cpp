@@ -4,6 +4,7 @@
 #include "kit/navigator.h"
 #include "persist/data_files.h"
 #include "play/frm_tezra.h"
+#include "screens/frm_first_msg.h"
 #include "screens/frm_help.h"
 #include "screens/frm_ver.h"
 #include "screens/stand_in_screen.h"
@@ -68,6 +69,7 @@ void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
 
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    registerScreen(nav, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
 
@@ -78,7 +80,6 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
         s.state.gLevel = std::max<int>(s.state.gLevel, 1);
         s.state.gStage = 1;
     });
-    RegisterStandIn(nav, flow, ScreenId::ReadMe);
     RegisterStandIn(nav, flow, ScreenId::Briefing);
     RegisterStandIn(nav, flow, ScreenId::AllClear);
     RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
