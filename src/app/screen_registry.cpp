@@ -6,6 +6,7 @@
 #include "play/frm_tezra.h"
 #include "screens/frm_first_msg.h"
 #include "screens/frm_help.h"
+#include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
 #include "screens/stand_in_screen.h"
 #include "state/game_state.h"
@@ -70,17 +71,17 @@ void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
     registerScreen(nav, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
+    registerScreen(nav, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
 
-    // Until the title, briefing, result and name-entry screens exist, these keep the game
+    // Until the title, result and name-entry screens exist, these keep the game
     // flowing: the title starts the level again at stage 1, the game over continues, the name
     // entry records the score with an empty name, and the others go on.
     RegisterStandIn(nav, flow, ScreenId::Title, [](Services& s) {
         s.state.gLevel = std::max<int>(s.state.gLevel, 1);
         s.state.gStage = 1;
     });
-    RegisterStandIn(nav, flow, ScreenId::Briefing);
     RegisterStandIn(nav, flow, ScreenId::AllClear);
     RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
     RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
