@@ -4,7 +4,9 @@
 #include "kit/navigator.h"
 #include "persist/data_files.h"
 #include "play/frm_tezra.h"
+#include "screens/frm_first_msg.h"
 #include "screens/frm_help.h"
+#include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
 #include "screens/stand_in_screen.h"
 #include "state/game_state.h"
@@ -68,14 +70,14 @@ void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    registerScreen(nav, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
+    registerScreen(nav, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
 
-    // Until the briefing, result and name-entry screens exist, these keep the game flowing: the
-    // game over continues, the name entry records the score with an empty name, and the others
-    // go on.
-    RegisterStandIn(nav, flow, ScreenId::ReadMe);
-    RegisterStandIn(nav, flow, ScreenId::Briefing);
+    // Until the result and name-entry screens exist, these keep the game flowing: the game
+    // over continues, the name entry records the score with an empty name, and the all clear
+    // goes on.
     RegisterStandIn(nav, flow, ScreenId::AllClear);
     RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
     RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {

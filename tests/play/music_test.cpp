@@ -109,7 +109,10 @@ TEST_F(MusicTest, AStageClearStopsTheMusicAndTheNextStagePlaysItsOwn) {
     s.NextRound();
     EXPECT_EQ(sound.commandsOf("mmcMidi"), (std::vector<QString>{"stop", "close"}));
     sound.clear();
-    clock.advance(16 * 400);  // the clear message, then the next stage's set-up
+    clock.advance(16 * 400);  // the clear message, then the briefing
+    Screen* briefing = nav.find(ScreenId::Briefing);
+    ASSERT_NE(briefing, nullptr);
+    briefing->findChild<QPushButton*>("cmdStart")->click();
     const auto midi = sound.commandsOf("mmcMidi");
     ASSERT_FALSE(midi.empty());
     EXPECT_EQ(midi.front(), "FileName=" + state.gAppDir + "midi0002.mid");

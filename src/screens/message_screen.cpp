@@ -1,0 +1,38 @@
+#include "screens/message_screen.h"
+
+#include "kit/controls.h"
+#include "kit/fonts.h"
+#include "state/game_state.h"
+#include "state/icons.h"
+
+MessageScreen::MessageScreen(Services& services, ScreenId id, const QString& name)
+    : Screen(services, id, name) {
+    setWindowKind(WindowKind::Dialog);
+    setCaption("Tezra [読んでね]");
+    setWindowIcon(QPixmap::fromImage(SmallInvaderIcon(0)));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kNavy);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    cmdEnd = MakeButton(this, "cmdEnd", "おわり", {399, 320, 56, 20}, DefaultControlFont());
+    mmcPopi = sv.sound.create(DeviceType::WaveAudio, "mmcPopi");
+}
+
+QPushButton* MessageScreen::makeGoButton(const QString& name, const QString& caption) {
+    QPushButton* go = MakeButton(this, name, caption, {137, 300, 185, 41}, GothicFont(14.25, true),
+                                 SmallInvaderIcon(3));
+    setTabOrder(go, cmdEnd);
+    go->setFocus();
+    return go;
+}
+
+void MessageScreen::Form_Load() {
+    sizeAndCentre(kClientWidth, kClientHeight);
+    mmcPopi->setFileName(sv.state.gAppDir + "wav_popi.wav");
+}
+
+void MessageScreen::PlayClick() {
+    mmcPopi->setCommandFlag(false);
+    mmcPopi->command("sound");
+}

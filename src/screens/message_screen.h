@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+#include <memory>
+
+#include "kit/screen.h"
+#include "sound/sound_device.h"
+
+inline const QColor kNavy(0, 0, 128);
+
+// The navy windows that come before play, the read-me and the stage briefing: their caption,
+// their two buttons and the click their go-on button gives.
+class MessageScreen : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr int kClientWidth = 461;
+    static constexpr int kClientHeight = 346;
+
+    MessageScreen(Services& services, ScreenId id, const QString& name);
+
+    void Form_Load() override;
+
+    QPushButton* cmdEnd;
+    std::unique_ptr<SoundDevice> mmcPopi;
+
+  protected:
+    // The big button that goes on: first in the tab order, with the focus and a small picture.
+    QPushButton* makeGoButton(const QString& name, const QString& caption);
+    void PlayClick();
+};
