@@ -4,6 +4,8 @@
 #include "kit/navigator.h"
 #include "persist/data_files.h"
 #include "play/frm_tezra.h"
+#include "screens/frm_all_clear.h"
+#include "screens/frm_game_over.h"
 #include "screens/frm_help.h"
 #include "screens/frm_ver.h"
 #include "screens/stand_in_screen.h"
@@ -70,18 +72,18 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
+    registerScreen(nav, flow, ScreenId::GameOver, &FrmGameOver::ended, &ScreenFlow::gameOverEnded);
+    registerScreen(nav, flow, ScreenId::AllClear, &FrmAllClear::ended, &ScreenFlow::allClearEnded);
 
-    // Until the title, briefing, result and name-entry screens exist, these keep the game
-    // flowing: the title starts the level again at stage 1, the game over continues, the name
-    // entry records the score with an empty name, and the others go on.
+    // Until the title, briefing and name-entry screens exist, these keep the game flowing: the
+    // title starts the level again at stage 1, the name entry records the score with an empty
+    // name, and the others go on.
     RegisterStandIn(nav, flow, ScreenId::Title, [](Services& s) {
         s.state.gLevel = std::max<int>(s.state.gLevel, 1);
         s.state.gStage = 1;
     });
     RegisterStandIn(nav, flow, ScreenId::ReadMe);
     RegisterStandIn(nav, flow, ScreenId::Briefing);
-    RegisterStandIn(nav, flow, ScreenId::AllClear);
-    RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
     RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
         s.state.gHiScore = s.state.gScore;
         s.state.gScore = 300;
