@@ -109,7 +109,11 @@ void ScreenFlow::gameOverEnded(Screen& gameOver, GameOverOutcome outcome) {
             }
             break;
         case GameOverOutcome::Closed:
-            nav_.unload(&gameOver);
+            // Closing the window is no choice; a score that beats the high score is still
+            // recorded before the play screen goes back to the title.
+            if (!nameEntryFirst(gameOver)) {
+                nav_.unload(&gameOver);
+            }
             break;
     }
 }
@@ -136,7 +140,9 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
             }
             break;
         case AllClearOutcome::Closed:
-            nav_.unload(&allClear);
+            if (!nameEntryFirst(allClear)) {
+                nav_.unload(&allClear);
+            }
             break;
     }
 }
