@@ -131,7 +131,11 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
                 if (Screen* play = nav_.find(ScreenId::Play)) {
                     nav_.unload(play);
                 }
-                nav_.show(title);
+                // The play screen's own step after the ending has usually put the title up
+                // already; showing it again would start it a second time.
+                if (!nav_.isShown(ScreenId::Title)) {
+                    nav_.show(title);
+                }
             }
             break;
         case AllClearOutcome::Quit:
