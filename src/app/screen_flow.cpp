@@ -116,7 +116,11 @@ void ScreenFlow::gameOverEnded(Screen& gameOver, GameOverOutcome outcome) {
             }
             break;
         case GameOverOutcome::Closed:
-            nav_.unload(&gameOver);
+            // Closing the window is no choice; a score that beats the high score is still
+            // recorded before the play screen goes back to the title.
+            if (!nameEntryFirst(gameOver)) {
+                nav_.unload(&gameOver);
+            }
             break;
     }
 }
@@ -134,7 +138,11 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
                 if (Screen* play = nav_.find(ScreenId::Play)) {
                     nav_.unload(play);
                 }
-                nav_.show(title);
+                // The play screen's own step after the ending has usually put the title up
+                // already; showing it again would start it a second time.
+                if (!nav_.isShown(ScreenId::Title)) {
+                    nav_.show(title);
+                }
             }
             break;
         case AllClearOutcome::Quit:
@@ -143,7 +151,9 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
             }
             break;
         case AllClearOutcome::Closed:
-            nav_.unload(&allClear);
+            if (!nameEntryFirst(allClear)) {
+                nav_.unload(&allClear);
+            }
             break;
     }
 }

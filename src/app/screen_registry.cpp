@@ -4,7 +4,9 @@
 #include "kit/navigator.h"
 #include "persist/data_files.h"
 #include "play/frm_tezra.h"
+#include "screens/frm_all_clear.h"
 #include "screens/frm_first_msg.h"
+#include "screens/frm_game_over.h"
 #include "screens/frm_help.h"
 #include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
@@ -74,12 +76,10 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
+    registerScreen(nav, flow, ScreenId::GameOver, &FrmGameOver::ended, &ScreenFlow::gameOverEnded);
+    registerScreen(nav, flow, ScreenId::AllClear, &FrmAllClear::ended, &ScreenFlow::allClearEnded);
 
-    // Until the result and name-entry screens exist, these keep the game flowing: the game
-    // over continues, the name entry records the score with an empty name, and the all clear
-    // goes on.
-    RegisterStandIn(nav, flow, ScreenId::AllClear);
-    RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
+    // Until the name entry exists, this stand-in records the score with an empty name.
     RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
         s.state.gHiScore = s.state.gScore;
         s.state.gScore = 300;

@@ -185,9 +185,29 @@ TEST_F(ScreenFlowTest, GameOverChoicesGoBackToThePlayScreenThroughTheNameEntryWh
         flow.closed(*nav.find(ScreenId::NameEntry));
         EXPECT_EQ(log.back(), "play after gameover");
     }
-    Screen& closedByWindow = overPlay(ScreenId::GameOver, PlayOutcome::GameOver);
-    flow.gameOverEnded(closedByWindow, GameOverOutcome::Closed);
-    EXPECT_EQ(log, (Log{"unload gameover", "play after gameover"}));
+}
+
+TEST_F(ScreenFlowTest, AResultScreenClosedByItsWindowStillRecordsANewHighScore) {
+    using Close = std::function<void(ScreenFlow&, Screen&)>;
+    const std::tuple<ScreenId, PlayOutcome, Close> closes[] = {
+        {ScreenId::GameOver, PlayOutcome::GameOver,
+         [](ScreenFlow& f, Screen& s) { f.gameOverEnded(s, GameOverOutcome::Closed); }},
+        {ScreenId::AllClear, PlayOutcome::AllClear,
+         [](ScreenFlow& f, Screen& s) { f.allClearEnded(s, AllClearOutcome::Closed); }},
+    };
+    for (const auto& [id, outcome, close] : closes) {
+        const QString name = nameOf(id);
+        state.gScore = 300;
+        close(flow, overPlay(id, outcome));
+        EXPECT_EQ(log, (Log{"unload " + name, "play after " + name}));
+        EXPECT_EQ(state.gScore, 300);
+
+        state.gScore = 301;
+        close(flow, overPlay(id, outcome));
+        EXPECT_EQ(log, (Log{"load nameentry", "unload " + name}));
+        flow.closed(*nav.find(ScreenId::NameEntry));
+        EXPECT_EQ(log.back(), "play after " + name);
+    }
 }
 
 TEST_F(ScreenFlowTest, EndingFromAResultScreenNeverGoesBackToPlay) {

@@ -479,6 +479,7 @@ TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
 }
 
 TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
+    recordShows(ScreenId::GameOver, [](Services& sv) { sv.state.gRetryFlag = 1; });
     FrmTezra& s = restartEmpty(1, 1);
     pin(0, 90, 60);
     state.gRest = 1;

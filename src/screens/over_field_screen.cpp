@@ -1,0 +1,64 @@
+#include "screens/over_field_screen.h"
+
+#include <QPainter>
+
+#include "art/ramp_background.h"
+#include "kit/field_canvas.h"
+#include "kit/keys.h"
+#include "kit/navigator.h"
+#include "play/frm_tezra.h"
+#include "state/game_state.h"
+
+namespace {
+// The play field's size, for a screen shown without a play screen under it.
+constexpr int kFieldWidth = 631 + 2 * FieldCanvas::kBorder;
+constexpr int kFieldHeight = 350 + 2 * FieldCanvas::kBorder;
+}  // namespace
+
+OverFieldScreen::OverFieldScreen(Services& services, ScreenId id, const QString& name)
+    : Screen(services, id, name) {
+    setWindowKind(WindowKind::Borderless);
+    setCaption("");
+    setKeyPreview(true);
+    mmcPopi = makeWave("mmcPopi", "wav_popi.wav");
+}
+
+OverFieldScreen::~OverFieldScreen() = default;
+
+void OverFieldScreen::Form_KeyDown(int keyCode, int shift) {
+    if (keyCode == KeyCode::F4 && shift == ShiftState::Alt) {
+        ClosedByWindow();
+    }
+}
+
+void OverFieldScreen::placeAndPaint(int green, int blue) {
+    if (const auto* play = static_cast<const FrmTezra*>(sv.nav.find(ScreenId::Play))) {
+        placeOver(*play->picMain);
+    } else {
+        sizeAndCentre(kFieldWidth, kFieldHeight);
+    }
+    background_ = RedRampBackground(size(), green, blue);
+    update();
+}
+
+void OverFieldScreen::Click() {
+    mmcPopi->command("sound");
+}
+
+std::unique_ptr<SoundDevice> OverFieldScreen::makeWave(const QString& name, const QString& file) {
+    auto device = sv.sound.create(DeviceType::WaveAudio, name);
+    device->setFileName(sv.state.gAppDir + file);
+    return device;
+}
+
+void OverFieldScreen::closeRequested() {
+    ClosedByWindow();
+}
+
+void OverFieldScreen::paintEvent(QPaintEvent* event) {
+    {
+        QPainter p(this);
+        p.drawImage(0, 0, background_);
+    }
+    Screen::paintEvent(event);
+}
