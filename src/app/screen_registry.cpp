@@ -1,8 +1,8 @@
 #include "app/screen_registry.h"
 
 #include "app/screen_flow.h"
+#include "highscore/frm_high_score.h"
 #include "kit/navigator.h"
-#include "persist/data_files.h"
 #include "play/frm_tezra.h"
 #include "screens/frm_help.h"
 #include "screens/frm_ver.h"
@@ -70,10 +70,10 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
     registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
+    registerClosing<FrmHighScore>(nav, flow, ScreenId::NameEntry, &FrmHighScore::closed);
 
-    // Until the title, briefing, result and name-entry screens exist, these keep the game
-    // flowing: the title starts the level again at stage 1, the game over continues, the name
-    // entry records the score with an empty name, and the others go on.
+    // Until the title, briefing and result screens exist, these keep the game flowing: the title
+    // starts the level again at stage 1, the game over continues, and the others go on.
     RegisterStandIn(nav, flow, ScreenId::Title, [](Services& s) {
         s.state.gLevel = std::max<int>(s.state.gLevel, 1);
         s.state.gStage = 1;
@@ -82,10 +82,4 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     RegisterStandIn(nav, flow, ScreenId::Briefing);
     RegisterStandIn(nav, flow, ScreenId::AllClear);
     RegisterStandIn(nav, flow, ScreenId::GameOver, [](Services& s) { s.state.gRetryFlag = 1; });
-    RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
-        s.state.gHiScore = s.state.gScore;
-        s.state.gScore = 300;
-        s.state.gHiName.clear();
-        SaveHighScore(s.state);
-    });
 }
