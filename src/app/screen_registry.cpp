@@ -1,8 +1,8 @@
 #include "app/screen_registry.h"
 
 #include "app/screen_flow.h"
+#include "highscore/frm_high_score.h"
 #include "kit/navigator.h"
-#include "persist/data_files.h"
 #include "play/frm_tezra.h"
 #include "screens/frm_all_clear.h"
 #include "screens/frm_first_msg.h"
@@ -78,12 +78,5 @@ void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
     registerScreen(nav, flow, ScreenId::GameOver, &FrmGameOver::ended, &ScreenFlow::gameOverEnded);
     registerScreen(nav, flow, ScreenId::AllClear, &FrmAllClear::ended, &ScreenFlow::allClearEnded);
-
-    // Until the name entry exists, this stand-in records the score with an empty name.
-    RegisterStandIn(nav, flow, ScreenId::NameEntry, [](Services& s) {
-        s.state.gHiScore = s.state.gScore;
-        s.state.gScore = 300;
-        s.state.gHiName.clear();
-        SaveHighScore(s.state);
-    });
+    registerClosing<FrmHighScore>(nav, flow, ScreenId::NameEntry, &FrmHighScore::closed);
 }

@@ -1,5 +1,6 @@
 #include <chrono>
 
+#include "persist/data_files.h"
 #include "support/play_steps.h"
 
 // Whole games on virtual time, played through the keyboard by a scripted player.
@@ -22,6 +23,7 @@ TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
     const auto began = std::chrono::steady_clock::now();
     start(1, 1);
     int shots = 0;
+    int names = 0;
     std::vector<std::pair<int, int>> stagesPlayed{{1, 1}};
     while (title->empty() && gameOver->empty() && clock.now() < 3'600'000) {
         if (canShoot()) {
@@ -36,6 +38,9 @@ TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
             ASSERT_EQ(play().mBusy, 1);
             ++shots;
         }
+        if (enterName("ゆうき")) {
+            ++names;
+        }
         advance(10);
     }
     EXPECT_TRUE(gameOver->empty());
@@ -49,6 +54,14 @@ TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
     EXPECT_EQ(state.gLevel, 3);
     EXPECT_EQ(state.gStage, 1);
     EXPECT_FALSE(nav.find(ScreenId::Play));
+    // The high score and its holder are on disk, as the next start reads them.
+    EXPECT_EQ(names, 1);
+    GameState next;
+    next.gAppDir = state.gAppDir;
+    LoadHighScoreFile(next);
+    EXPECT_EQ(next.gHiName, "ゆうき");
+    EXPECT_GT(next.gHiScore, 300);
+    EXPECT_EQ(next.gHiScore, state.gHiScore);
     // Every stage started its music once; every clear stopped it, the all clear once more.
     const auto music = sound.commandsOf("mmcMidi");
     EXPECT_EQ(std::count(music.begin(), music.end(), "play"), 9);

@@ -307,6 +307,7 @@ TEST_P(LeaveTest, LeavingByAButtonClosesTheDevicesAndSavesTheMusicSetting) {
     FrmTezra& s = start(1, 1);
     const std::size_t mark = soundMark();
     s.findChild<QPushButton*>(c.button)->click();
+    EXPECT_EQ(enterName(), c.hiScoreAfter != c.hiScore);
     EXPECT_FALSE(nav.isLoaded(&s));
     const auto lines = soundsSince(mark);
     for (const char* device : {"mmcShoot", "mmcPyu", "mmcDen", "mmcBu(0)", "mmcBu(1)", "mmcPo",

@@ -261,6 +261,7 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     EXPECT_FALSE(clearShown());
     EXPECT_EQ(briefings->size(), 3u);
     EXPECT_EQ(*allClear, (std::vector<std::pair<int, int>>{{3, 1}}));
+    EXPECT_TRUE(enterName());
     EXPECT_EQ(*title, (std::vector<std::pair<int, int>>{{3, 1}}));
     EXPECT_EQ(state.gScore, 300);
     EXPECT_FALSE(nav.find(ScreenId::Play));

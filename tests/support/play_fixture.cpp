@@ -1,5 +1,8 @@
 #include "support/play_fixture.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/screen_registry.h"
@@ -51,6 +54,18 @@ void PlayFixture::type(const QString& digits) {
     for (QChar c : digits) {
         key(static_cast<Qt::Key>(Qt::Key_0 + (c.unicode() - '0')), QString(c));
     }
+}
+
+bool PlayFixture::enterName(const QString& name) {
+    if (!nav.isShown(ScreenId::NameEntry)) {
+        return false;
+    }
+    Screen* entry = nav.find(ScreenId::NameEntry);
+    QInputMethodEvent text;
+    text.setCommitString(name);
+    QApplication::sendEvent(entry->focusWidget(), &text);
+    QTest::mouseClick(entry->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    return true;
 }
 
 void PlayFixture::fire(int angle) {

@@ -33,6 +33,9 @@ class PlayFixture : public ::testing::Test {
     // Types a key as the player would, through the play screen's window.
     void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void type(const QString& digits);
+    // The player at the name entry, when it is open: types the name through the input method and
+    // presses "OK（おわり）". Returns whether it was open.
+    bool enterName(const QString& name = {});
     // Types the angle and fires with Space.
     void fire(int angle);
     void advance(int ms) { clock.advance(ms); }

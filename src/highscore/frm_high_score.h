@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "highscore/name_keys.h"
+#include "kit/screen.h"
+
+class GameLabel;
+class QPushButton;
+class SoundDevice;
+
+// The name entry: congratulates the player, takes the score over as the new high score and
+// takes the holder's name of up to 10 characters from the on-screen keyboard or the physical
+// one, the input method included. "OK（おわり）" stores score and name and closes it.
+class FrmHighScore : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr const char* kName = "frmHighScore";
+    // The keyboard panel's width + 2 and its bottom + 1.
+    static constexpr int kWidth = 411;
+    static constexpr int kHeight = 442;
+
+    explicit FrmHighScore(Services& services);
+    ~FrmHighScore() override;
+
+    void Form_Load() override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_KeyPress(char32_t keyAscii) override;
+
+  signals:
+    void closed();
+
+  protected:
+    // Closing by the window keeps score and name together on disk, as "OK（おわり）" does.
+    void closeRequested() override;
+
+  private:
+    void BuildHeading();
+    void BuildKeyboard();
+
+    void cmdKey_Click(int array, int index);
+    void cmdKana_Click();
+    void cmdBS_Click();
+    void cmdDel_Click();
+    void cmdOk_Click();
+
+    void RefreshKeyCaptions();
+    void AddCharacter(char32_t c);
+    void ShowName();
+
+    QWidget* picKey = nullptr;
+    GameLabel* lblPoint = nullptr;
+    GameLabel* lblName = nullptr;
+    // cmdKey, cmdKey1 and cmdKey2.
+    std::array<std::vector<QPushButton*>, kKeyArrays> keys_;
+
+    // Per key array, the characters of set 0 and set 1.
+    std::array<std::array<QString, 2>, kKeyArrays> mKeyChars;
+    QString mName;
+    int mKanaSet = 0;
+
+    std::unique_ptr<SoundDevice> mmcOpening;
+    std::unique_ptr<SoundDevice> mmcSound;
+};
