@@ -32,7 +32,7 @@ void OverFieldScreen::Form_KeyDown(int keyCode, int shift) {
 }
 
 void OverFieldScreen::placeAndPaint(int green, int blue) {
-    if (const auto* play = static_cast<const FrmTezra*>(sv.nav.find(ScreenId::Play))) {
+    if (const auto* play = qobject_cast<const FrmTezra*>(sv.nav.find(ScreenId::Play))) {
         placeOver(*play->picMain);
     } else {
         sizeAndCentre(kFieldWidth, kFieldHeight);
