@@ -81,6 +81,15 @@ score_digits() {
         grep -ci "#C000C0"
 }
 
+# The colour of a pixel of the window, as #RRGGBB.
+pixel() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root "$work/shot.png" 2>/dev/null
+    convert "$work/shot.png" -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- 2>/dev/null |
+        grep -o "#[0-9A-F]\{6\}" | head -1
+}
+
 keys() { xdotool key --delay 60 "$@"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
@@ -92,7 +101,9 @@ sleep 1
 # 10 is never an invader's angle at the start of a stage, so each shot misses: 10 misses
 # use up the 300 points.
 for _ in $(seq 10); do keys 1 0 Return; sleep 1; done
-sleep 9  # the flash, the typed message, then the stand-in's continue
+sleep 9  # the flash and the typed message, then the game-over screen over the field
+click 126 357  # "今のステージをもう１回", on the game-over screen over the play field
+sleep 1
 # The continue starts again with 300 points: purple digits left of where a lone "0" stands.
 if kill -0 "$game" 2>/dev/null && [ "$(score_digits)" -gt 0 ]; then
     pass "the game went on with 300 after the game over"
@@ -105,7 +116,6 @@ if ended_within "$game" 3 && [ "$code" -eq 0 ]; then
 else
     fail "the game did not end after \"おわり\" (locked up?)"
 fi
-
 stop_games
 
 echo "== Enter with nothing to fire keeps the stage"
@@ -127,5 +137,58 @@ start_game "$dir" --level 1 --stage 1
 if ended_within "$game" 1 && [ "$code" -eq 0 ]; then pass "a second copy ended at once"; else fail "a second copy kept running"; fi
 if kill -0 "$first" 2>/dev/null; then pass "the first copy lives on"; else fail "the first copy died"; fi
 
-echo "$((failures == 0 ? 3 : 3 - failures)) passed, $failures failed"
+stop_games
+
+echo "== The title, the read-me, the briefing and the play screen"
+dir=$(fresh_game title)
+start_game "$dir"
+if wait_window "Tezra \[ｽﾀｰﾄ\]"; then pass "the program starts on its title"; else fail "no title"; fi
+first=$game
+start_game "$dir"
+if ended_within "$game" 1 && kill -0 "$first" 2>/dev/null; then
+    pass "a second start ended within a second while the first lives on"
+else
+    fail "a second start did not end at once"
+fi
+game=$first
+sleep 0.5
+keys shift+F1
+wait_window "Tezra \[読んでね\]" && readme=$window || fail "Shift+F1 opened no read-me"
+click 229 320  # "ＯＫ"
+sleep 0.5
+if wait_window "Tezra \[読んでね\]" && [ "$window" != "$readme" ]; then
+    pass "ＯＫ opened the briefing"
+else
+    fail "ＯＫ opened no briefing"
+fi
+click 229 320  # "スタート"
+sleep 1
+# Level 1, stage 1: the red line runs to the right of the cannon.
+if wait_window Tezra && [ "$(pixel 516 351)" = "#FF0000" ]; then
+    pass "スタート opened the play screen at level 1 stage 1"
+else
+    fail "スタート did not open level 1 stage 1"
+fi
+stop_games
+
+echo "== A new high score and its name, typed on the on-screen keyboard"
+dir=$(fresh_game name)
+printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"
+start_game "$dir" --level 1 --stage 1
+wait_window Tezra || fail "no play window"
+sleep 0.5
+click 596 436  # "おわり" with 300 points over the high score of 100
+sleep 1
+# The name entry (411 x 442) stands in the middle of the 1024 x 768 screen.
+xdotool mousemove 326 367 click 1 mousemove 350 367 click 1  # "あ", "い"
+sleep 0.3
+xdotool mousemove 646 583 click 1  # "OK（おわり）"
+expected=$(printf ' 300\r\n\x82\xa0\x82\xa2\r\n' | od -An -tx1)
+if ended_within "$game" 3 && [ "$(od -An -tx1 "$dir/dat_high.ini")" = "$expected" ]; then
+    pass "the name entry stored \" 300\" and あい in code page 932"
+else
+    fail "the high-score file holds $(od -An -tx1 "$dir/dat_high.ini")"
+fi
+
+echo "$((6 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

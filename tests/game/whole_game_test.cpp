@@ -1,114 +1,137 @@
-#include <chrono>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
 
-#include "persist/data_files.h"
-#include "support/play_steps.h"
+#include "highscore/frm_high_score.h"
+#include "persist/cp932.h"
+#include "screens/frm_all_clear.h"
+#include "screens/frm_first_msg.h"
+#include "screens/frm_game_over.h"
+#include "screens/frm_stage_msg.h"
+#include "support/play_fixture.h"
+#include "title/frm_tezra_start.h"
 
-// Whole games on virtual time, played through the keyboard by a scripted player.
-class WholeGameTest : public PlayStepsTest {
+// Whole games on virtual time through every real screen, played with the mouse and the keyboard
+// by a scripted player.
+class WholeGameTest : public PlayFixture {
   protected:
-    // The invader the player answers: the only one, or at level 3 the nearest.
-    int answer() { return answerFor(state.gLevel == 3 ? static_cast<int>(play().mNearSlot) : 0); }
-    bool canShoot() { return play().mBusy == 0 && play().picMain->isVisibleTo(&play()); }
+    WholeGameTest() { state.gReadMeShown = 0; }  // a fresh run: the first game reads the read-me
 
-    Shows briefings = recordShows(ScreenId::Briefing);
-    Shows allClear = recordShows(ScreenId::AllClear);
-    Shows title = recordShows(ScreenId::Title);
-    Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
-        sv.state.gRetryFlag = 1;
-        sv.state.gScore = 300;
-    });
+    template <typename S>
+    S* shown(ScreenId id) {
+        return nav.isShown(id) ? static_cast<S*>(nav.find(id)) : nullptr;
+    }
+    // A click where the player's mouse would land on the button, through its window.
+    void click(QWidget* button) {
+        QWidget* window = button->window();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(window, button->rect().center()));
+    }
+    FrmTezra* playable() {
+        auto* play = shown<FrmTezra>(ScreenId::Play);
+        const bool modalUp = nav.isShown(ScreenId::Briefing) || nav.isShown(ScreenId::GameOver) ||
+                             nav.isShown(ScreenId::AllClear) || nav.isShown(ScreenId::NameEntry);
+        return play && !modalUp && play->mBusy == 0 && play->picMain->isVisibleTo(play) ? play
+                                                                                        : nullptr;
+    }
+    // The angle to type for the invader nearest the cannon.
+    int answer(const FrmTezra& play) {
+        const int slot = state.gLevel == 3 ? static_cast<int>(play.mNearSlot) : 0;
+        return (state.gInvAngle[slot] - play.mLineAngle) * play.mLineDir;
+    }
+    void typeOn(FrmTezra& play, const QString& keys) {
+        for (QChar c : keys) {
+            const auto key =
+                c == ' ' ? Qt::Key_Space : static_cast<Qt::Key>(Qt::Key_0 + (c.unicode() - '0'));
+            QTest::sendKeyEvent(QTest::Click, play.windowHandle(), key, QString(c), Qt::NoModifier);
+        }
+    }
+    // Types the name on the on-screen keyboard and presses "OK（おわり）".
+    void enterName(std::initializer_list<const char*> keys) {
+        auto* entry = shown<FrmHighScore>(ScreenId::NameEntry);
+        ASSERT_NE(entry, nullptr);
+        for (const char* key : keys) {
+            click(entry->findChild<QPushButton*>(key));
+        }
+        click(entry->findChild<QPushButton*>("cmdOk"));
+    }
+    QByteArray highScoreFile() {
+        QFile file(dir.filePath("dat_high.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Starts the run at the title and the first game at level 1 through the read-me.
+    void startAtTitle() {
+        flow.start();
+        auto* title = shown<FrmTezraStart>(ScreenId::Title);
+        ASSERT_NE(title, nullptr);
+        click(title->cmdLo);
+        auto* readMe = shown<FrmFirstMsg>(ScreenId::ReadMe);
+        ASSERT_NE(readMe, nullptr);
+        click(readMe->cmdOk);
+    }
 };
 
-TEST_F(WholeGameTest, PlayerWhoReadsEveryAngleReachesTheAllClear) {
-    const auto began = std::chrono::steady_clock::now();
-    start(1, 1);
+TEST_F(WholeGameTest, FromTheTitleThroughEveryStageToTheAllClearAndTheNameEntry) {
+    startAtTitle();
+    std::vector<std::pair<int, int>> briefed;
     int shots = 0;
-    int names = 0;
-    std::vector<std::pair<int, int>> stagesPlayed{{1, 1}};
-    while (title->empty() && gameOver->empty() && clock.now() < 3'600'000) {
-        if (canShoot()) {
-            const int angle = answer();
-            ASSERT_TRUE(angle >= 10 && angle <= 180 && angle % 10 == 0)
-                << "level " << state.gLevel << " stage " << state.gStage << ": " << angle;
-            const auto stage = std::pair<int, int>(state.gLevel, state.gStage);
-            if (stagesPlayed.back() != stage) {
-                stagesPlayed.push_back(stage);
-            }
-            fire(angle);
-            ASSERT_EQ(play().mBusy, 1);
+    while (!nav.isShown(ScreenId::AllClear) && clock.now() < 3'600'000) {
+        if (auto* briefing = shown<FrmStageMsg>(ScreenId::Briefing)) {
+            briefed.emplace_back(state.gLevel, state.gStage);
+            click(briefing->cmdStart);
+        } else if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+            typeOn(*play, QString::number(answer(*play)) + " ");
             ++shots;
         }
-        if (enterName("ゆうき")) {
-            ++names;
-        }
+        ASSERT_FALSE(nav.isShown(ScreenId::GameOver));
         advance(10);
     }
-    EXPECT_TRUE(gameOver->empty());
-    EXPECT_EQ(shots, 3 * 10 + 3 * 15 + 3 * 20);
     const std::vector<std::pair<int, int>> all{{1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2},
                                                {2, 3}, {3, 1}, {3, 2}, {3, 3}};
-    EXPECT_EQ(stagesPlayed, all);
-    EXPECT_EQ(*briefings, (std::vector<std::pair<int, int>>(all.begin() + 1, all.end())));
-    EXPECT_EQ(*allClear, (std::vector<std::pair<int, int>>{{3, 1}}));
-    EXPECT_EQ(*title, (std::vector<std::pair<int, int>>{{3, 1}}));
-    EXPECT_EQ(state.gLevel, 3);
-    EXPECT_EQ(state.gStage, 1);
+    EXPECT_EQ(briefed, all);
+    EXPECT_EQ(shots, 3 * 10 + 3 * 15 + 3 * 20);
+    const int score = state.gScore;
+    ASSERT_GT(score, 300);
+    advance(8000);  // the fanfare, the lines, and invaders painted
+    click(shown<FrmAllClear>(ScreenId::AllClear)->cmdOk);
+    enterName({"cmdKey(2)", "cmdKey(16)", "cmdKey(9)"});  // う, ち, こ
+    EXPECT_TRUE(nav.isShown(ScreenId::Title));
     EXPECT_FALSE(nav.find(ScreenId::Play));
-    // The high score and its holder are on disk, as the next start reads them.
-    EXPECT_EQ(names, 1);
-    GameState next;
-    next.gAppDir = state.gAppDir;
-    LoadHighScoreFile(next);
-    EXPECT_EQ(next.gHiName, "ゆうき");
-    EXPECT_GT(next.gHiScore, 300);
-    EXPECT_EQ(next.gHiScore, state.gHiScore);
-    // Every stage started its music once; every clear stopped it, the all clear once more.
-    const auto music = sound.commandsOf("mmcMidi");
-    EXPECT_EQ(std::count(music.begin(), music.end(), "play"), 9);
-    EXPECT_EQ(std::count(music.begin(), music.end(), "stop"), 10);
-    const auto took = std::chrono::steady_clock::now() - began;
-    RecordProperty("virtual_seconds", static_cast<int>(clock.now() / 1000));
-    RecordProperty(
-        "real_ms",
-        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+    EXPECT_EQ(state.gScore, 300);
+    EXPECT_EQ(state.gHiScore, score);
+    EXPECT_EQ(highScoreFile(),
+              " " + QByteArray::number(score) + "\r\n" + EncodeCp932(u"うちこ") + "\r\n");
 }
 
-TEST_F(WholeGameTest, PlayerWhoAlwaysMissesLosesAndContinuesTheSameStage) {
-    int scoreAtGameOver = -1;
-    gameOver = recordShows(ScreenId::GameOver, [&scoreAtGameOver](Services& sv) {
-        scoreAtGameOver = sv.state.gScore;
-        sv.state.gRetryFlag = 1;
-        sv.state.gScore = 300;
-    });
-    start(1, 2);
-    int misses = 0;
-    while (gameOver->empty() && clock.now() < 600'000) {
-        if (canShoot() && state.gInputAngle == 0) {
-            fire(answer() % 180 + 10);
-            ++misses;
+TEST_F(WholeGameTest, GameOverContinueAndAGameOverAboveTheHighScoreToTheNameEntry) {
+    startAtTitle();
+    click(shown<FrmStageMsg>(ScreenId::Briefing)->cmdStart);
+    // Ten misses use up the 300 points: game over without a new high score, then continue.
+    while (!nav.isShown(ScreenId::GameOver) && clock.now() < 600'000) {
+        if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+            typeOn(*play, QString::number(answer(*play) % 180 + 10) + " ");
         }
         advance(10);
     }
-    ASSERT_EQ(*gameOver, (std::vector<std::pair<int, int>>{{1, 2}}));
-    // Ten misses use up 300 points, unless the invader got there first.
-    EXPECT_LE(misses, 10);
-    EXPECT_EQ(scoreAtGameOver, 300 - 30 * misses);
-    // Continued: the same stage with its full count, playable at once.
-    FrmTezra& s = play();
-    EXPECT_EQ(state.gLevel, 1);
-    EXPECT_EQ(state.gStage, 2);
-    EXPECT_EQ(state.gRest, 10);
+    ASSERT_EQ(state.gScore, 0);
+    click(shown<FrmGameOver>(ScreenId::GameOver)->cmdContinue);
     EXPECT_EQ(state.gScore, 300);
-    EXPECT_EQ(s.lblRest->caption(), "10");
-    EXPECT_EQ(s.mBusy, 0);
-    EXPECT_TRUE(s.tmrInv[0]->enabled());
-    EXPECT_TRUE(s.tmrWatch->enabled());
-    EXPECT_TRUE(s.picMain->isVisibleTo(&s));
-    // And the next shot plays out in full.
-    const int angle = answer();
-    fire(angle);
-    advanceToJudgement();
-    EXPECT_EQ(s.lblHitMsg->caption(), "命中 !!");
-    EXPECT_EQ(state.gRest, 9);
-    EXPECT_TRUE(title->empty());
+    EXPECT_EQ(std::pair(int(state.gLevel), int(state.gStage)), std::pair(1, 1));
+    // Three hits, then the player waits: the invader reaches the Earth above the high score.
+    for (int hits = 0; hits < 3 && clock.now() < 900'000;) {
+        if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+            typeOn(*play, QString::number(answer(*play)) + " ");
+            ++hits;
+        }
+        advance(10);
+    }
+    clock.advanceUntil([&] { return nav.isShown(ScreenId::GameOver); }, 300'000, 10);
+    const int score = state.gScore;
+    ASSERT_GT(score, 300);
+    click(shown<FrmGameOver>(ScreenId::GameOver)->cmdCancel);
+    enterName({"cmdKey2(0)", "cmdKey2(1)"});  // Ａ, Ｂ
+    EXPECT_TRUE(nav.isShown(ScreenId::Title));
+    EXPECT_FALSE(nav.find(ScreenId::Play));
+    EXPECT_EQ(highScoreFile(),
+              " " + QByteArray::number(score) + "\r\n" + EncodeCp932(u"ＡＢ") + "\r\n");
 }
