@@ -10,7 +10,6 @@
 #include "screens/frm_help.h"
 #include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
-#include "screens/stand_in_screen.h"
 #include "state/game_state.h"
 #include "title/frm_tezra_start.h"
 
@@ -39,35 +38,7 @@ void registerClosing(Navigator& nav, ScreenFlow& flow, ScreenId id, void (Base::
     });
 }
 
-// How a stand-in leaves its screen.
-StandInScreen::Act leaveAsUsual(ScreenFlow& flow, ScreenId id) {
-    switch (id) {
-        case ScreenId::ReadMe:
-            return [&flow](StandInScreen& s) { flow.readMeEnded(s, ReadMeOutcome::Ok); };
-        case ScreenId::Briefing:
-            return [&flow](StandInScreen& s) { flow.briefingEnded(s, BriefingOutcome::Start); };
-        case ScreenId::GameOver:
-            return [&flow](StandInScreen& s) { flow.gameOverEnded(s, GameOverOutcome::Continue); };
-        case ScreenId::AllClear:
-            return [&flow](StandInScreen& s) { flow.allClearEnded(s, AllClearOutcome::Ok); };
-        default:
-            return [&flow](StandInScreen& s) { flow.closed(s); };
-    }
-}
 }  // namespace
-
-void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
-                     std::function<void(Services&)> effect) {
-    nav.registerScreen(id, [&flow, id, effect](Services& s) {
-        const StandInScreen::Act leave = leaveAsUsual(flow, id);
-        return std::make_unique<StandInScreen>(s, id, [effect, leave](StandInScreen& self) {
-            if (effect) {
-                effect(self.services());
-            }
-            leave(self);
-        });
-    });
-}
 
 void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
     registerScreen(nav, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "app/screen_registry.h"
-#include "screens/stand_in_screen.h"
+#include "support/stand_in_screen.h"
+#include "support/stand_in_screen.h"
 #include "support/play_fixture.h"
 
 // Steps the play tests share: pinning invaders where a case needs them and reading the field.

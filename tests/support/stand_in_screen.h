@@ -4,6 +4,8 @@
 
 #include "kit/screen.h"
 
+class ScreenFlow;
+
 // Takes the place of a screen the game does not have yet: as soon as it has been shown it does
 // its one effect and reports how it ended, so the game flows on.
 class StandInScreen : public Screen {
@@ -17,3 +19,8 @@ class StandInScreen : public Screen {
   private:
     Act act_;
 };
+
+// Registers a stand-in for a screen: when shown it runs `effect` on the shared state and ends the
+// way the game most often leaves that screen.
+void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
+                     std::function<void(Services&)> effect = {});
