@@ -29,10 +29,7 @@ void AddShadowedHeading(QWidget* parent, int index, const QString& text, QRect b
 FrmHighScore::FrmHighScore(Services& services) : Screen(services, ScreenId::NameEntry, kName) {
     setWindowKind(WindowKind::Dialog);
     setCaption("");
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColour(Qt::white);
     BuildHeading();
     BuildKeyboard();
     mmcOpening = sv.sound.create(DeviceType::WaveAudio, "mmcOpening");

@@ -63,6 +63,13 @@ bool Screen::anyTimerRunning() const {
                        [](const auto& timer) { return timer->enabled(); });
 }
 
+void Screen::setBackColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
 void Screen::setWindowKind(WindowKind kind) {
     kind_ = kind;
     Qt::WindowFlags flags;

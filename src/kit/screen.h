@@ -60,6 +60,8 @@ class Screen : public QWidget {
     void stopAllTimers();
     bool anyTimerRunning() const;
 
+    // The colour the window shows where no control covers it.
+    void setBackColour(const QColor& colour);
     void setWindowKind(WindowKind kind);
     // The caption; an empty one stays empty (the window system would put the program's name
     // in its place).

@@ -20,10 +20,7 @@ GameLabel* autoSized(GameLabel* label) {
 
 FrmTezra::FrmTezra(Services& services) : Screen(services, ScreenId::Play, kName) {
     setCaption("Tezra");
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kLightGrey);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColour(kLightGrey);
     buildControls();
     buildTimers();
     buildSoundDevices();

@@ -7,10 +7,7 @@ DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
     : Screen(services, id, name) {
     setWindowKind(WindowKind::Dialog);
     setCaption(caption);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColour(Qt::white);
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("comOk");
     ok->setGeometry(266, 170, 63, 23);

@@ -10,10 +10,7 @@ MessageScreen::MessageScreen(Services& services, ScreenId id, const QString& nam
     setWindowKind(WindowKind::Dialog);
     setCaption("Tezra [読んでね]");
     setWindowIcon(QPixmap::fromImage(SmallInvaderIcon(0)));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kNavy);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColour(kNavy);
 
     cmdEnd = MakeButton(this, "cmdEnd", "おわり", {399, 320, 56, 20}, DefaultControlFont());
     mmcPopi = sv.sound.create(DeviceType::WaveAudio, "mmcPopi");

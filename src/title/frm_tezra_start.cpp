@@ -27,10 +27,7 @@ QRect inDemo(int x, int y, int w, int h) {
 
 FrmTezraStart::FrmTezraStart(Services& services) : Screen(services, ScreenId::Title, kName) {
     setCaption("Tezra [ｽﾀｰﾄ]");
-    QPalette p = palette();
-    p.setColor(QPalette::Window, kLightGrey);
-    setPalette(p);
-    setAutoFillBackground(true);
+    setBackColour(kLightGrey);
     setKeyPreview(true);
     buildControls();
     buildDemo();
