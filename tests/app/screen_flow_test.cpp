@@ -3,12 +3,8 @@
 #include "app/screen_flow.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/silent_sound.h"
 #include "state/game_state.h"
-#include "state/random_source.h"
-#include "state/run_memory.h"
+#include "support/kit_world.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -34,10 +30,9 @@ class Stub : public Screen {
 };
 
 // The flow on its own, with stub screens: what each outcome leads to, step by step.
-class ScreenFlowTest : public ::testing::Test {
+class ScreenFlowTest : public ::testing::Test, protected KitWorld {
   protected:
     ScreenFlowTest() {
-        nav.setServices(services);
         for (int i = 0; i <= static_cast<int>(ScreenId::Version); ++i) {
             const auto id = static_cast<ScreenId>(i);
             nav.registerScreen(
@@ -65,14 +60,6 @@ class ScreenFlowTest : public ::testing::Test {
     }
     using Log = std::vector<QString>;
 
-    GameState state;
-    RunMemory run;
-    VirtualClock clock;
-    SeededRandom random{1};
-    SilentSoundSystem sound;
-    Navigator nav;
-    AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString()};
     ScreenFlow flow{nav, state};
     Log log;
 };
@@ -130,23 +117,23 @@ TEST_F(ScreenFlowTest, LeavingEndsTheProgramUnlessTheScoreBeatsTheHighScore) {
     for (const auto& [id, quit] : leaves) {
         for (const int score : {300, 301}) {
             SCOPED_TRACE(nameOf(id) + QString(" with %1").arg(score));
-            Navigator run;  // each case ends its own run
-            run.setServices(services);
+            Navigator separate;  // each case ends a run of its own
+            separate.setServices(services);
             for (ScreenId each : {id, ScreenId::NameEntry}) {
-                run.registerScreen(each, [this, each](Services& s) {
+                separate.registerScreen(each, [this, each](Services& s) {
                     return std::make_unique<Stub>(s, each, log);
                 });
             }
-            ScreenFlow runFlow(run, state);
+            ScreenFlow runFlow(separate, state);
             state.gScore = score;
-            quit(runFlow, *run.load(id));
+            quit(runFlow, *separate.load(id));
             // The read-me's "おわり" ends at once: no score has been made yet.
             const bool entry = score > 300 && id != ScreenId::ReadMe;
-            EXPECT_EQ(run.ended(), !entry);
-            EXPECT_EQ(run.isShown(ScreenId::NameEntry), entry);
+            EXPECT_EQ(separate.ended(), !entry);
+            EXPECT_EQ(separate.isShown(ScreenId::NameEntry), entry);
             if (entry) {
-                runFlow.closed(*run.find(ScreenId::NameEntry));
-                EXPECT_TRUE(run.ended());  // nothing else is left
+                runFlow.closed(*separate.find(ScreenId::NameEntry));
+                EXPECT_TRUE(separate.ended());  // nothing else is left
             }
         }
     }

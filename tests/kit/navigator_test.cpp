@@ -11,12 +11,8 @@
 #include "kit/keys.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/silent_sound.h"
 #include "state/game_state.h"
-#include "state/random_source.h"
-#include "state/run_memory.h"
+#include "support/kit_world.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -75,10 +71,9 @@ constexpr ScreenId kCaller = ScreenId::Play;
 constexpr ScreenId kModal = ScreenId::GameOver;
 constexpr ScreenId kNext = ScreenId::NameEntry;
 
-class NavigatorTest : public ::testing::Test {
+class NavigatorTest : public ::testing::Test, protected KitWorld {
   protected:
     NavigatorTest() {
-        nav.setServices(services);
         for (ScreenId id : {kCaller, kModal, kNext, ScreenId::Title}) {
             nav.registerScreen(
                 id, [this, id](Services& s) { return std::make_unique<Recorder>(s, id, log); });
@@ -92,14 +87,6 @@ class NavigatorTest : public ::testing::Test {
         return {log.begin() + static_cast<std::ptrdiff_t>(from), log.end()};
     }
 
-    GameState state;
-    RunMemory run;
-    VirtualClock clock;
-    SeededRandom random{1};
-    SilentSoundSystem sound;
-    Navigator nav;
-    AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString()};
     std::vector<QString> log;
 };
 }  // namespace

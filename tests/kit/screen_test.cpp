@@ -8,12 +8,8 @@
 #include "kit/fonts.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
 #include "state/game_state.h"
-#include "state/random_source.h"
-#include "state/run_memory.h"
+#include "support/kit_world.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -32,22 +28,13 @@ class Clicker : public Screen {
     QPushButton* cmdOk;
 };
 
-class ScreenTest : public ::testing::Test {
+class ScreenTest : public ::testing::Test, protected KitWorld {
   protected:
     ScreenTest() {
-        nav.setServices(services);
         for (ScreenId id : {ScreenId::Title, ScreenId::ReadMe}) {
             nav.registerScreen(id, [id](Services& s) { return std::make_unique<Clicker>(s, id); });
         }
     }
-    GameState state;
-    RunMemory run;
-    VirtualClock clock;
-    SeededRandom random{1};
-    RecordingSoundSystem sound;
-    Navigator nav;
-    AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString()};
 };
 }  // namespace
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "kit/navigator.h"
+#include "kit/single_instance.h"
+#include "kit/virtual_clock.h"
+#include "sound/recording_sound.h"
+#include "state/game_state.h"
+#include "state/random_source.h"
+#include "state/run_memory.h"
+
+// Everything a screen is given, on virtual time with recorded sound, and a navigator that
+// hands it out; tests register their own screens.
+struct KitWorld {
+    KitWorld() { nav.setServices(services); }
+
+    GameState state;
+    RunMemory run;
+    VirtualClock clock;
+    SeededRandom random{1};
+    RecordingSoundSystem sound;
+    Navigator nav;
+    AlwaysAlone instance;
+    Services services{state, run, clock, random, sound, nav, instance, QString()};
+};
