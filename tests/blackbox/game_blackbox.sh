@@ -4,31 +4,7 @@
 #   game_blackbox.sh GAME_DIR
 set -uo pipefail
 game_dir=$1
-work=$(mktemp -d)
-failures=0
-pids=()
-
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-    kill "$xvfb" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display and names it once it is ready to take clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=:$(head -1 "$work/display")
-export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$work/run"
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-    [ -n "${dir:-}" ] && [ -f "$dir/out.log" ] && sed "s/^/    game: /" "$dir/out.log"
-}
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/xvfb_session.sh"
 
 # A fresh copy of the game's folder, so the test writes nowhere else; music off ("0").
 fresh_game() {
@@ -37,39 +13,6 @@ fresh_game() {
     cp "$game_dir"/tezra "$game_dir"/*.wav "$game_dir"/*.mid "$game_dir"/dat_cot.ini "$dir"/
     printf '0\r\n' >"$dir/dat_midi.ini"
     echo "$dir"
-}
-
-stop_games() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
-    pids=()
-}
-
-start_game() {  # dir args...
-    local dir=$1; shift
-    "$dir/tezra" "$@" >"$dir/out.log" 2>&1 &
-    game=$!
-    pids+=("$game")
-}
-
-wait_window() {  # caption
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-ended_within() {  # pid seconds -> exit code in $code
-    local i
-    for i in $(seq $(($2 * 10))); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            wait "$1"; code=$?
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
 }
 
 # Purple pixels in the score box where the hundreds and tens of the score stand.
@@ -89,9 +32,6 @@ pixel() {
     convert "$work/shot.png" -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- 2>/dev/null |
         grep -o "#[0-9A-F]\{6\}" | head -1
 }
-
-keys() { xdotool key --delay 60 "$@"; }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
 echo "== A game over, its continue, and the end button"
 dir=$(fresh_game over)
