@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+#include "app/screen_flow.h"
+#include "app/screen_registry.h"
+#include "kit/navigator.h"
+#include "kit/single_instance.h"
+#include "kit/virtual_clock.h"
+#include "sound/recording_sound.h"
+#include "state/game_state.h"
+#include "state/random_source.h"
+#include "state/run_memory.h"
+
+// One run of the program, from its first screen until a screen ends it, over a data folder
+// that outlives the run.
+struct MonkeyRun {
+    MonkeyRun(const QString& folder, std::uint32_t seed)
+        : random(seed), services{state, run, clock, random, sound, nav, instance, folder} {
+        nav.setServices(services);
+        RegisterScreens(nav, flow);
+    }
+
+    GameState state;
+    RunMemory run;
+    VirtualClock clock;
+    SeededRandom random;
+    RecordingSoundSystem sound;
+    Navigator nav;
+    AlwaysAlone instance;
+    Services services;
+    ScreenFlow flow{nav, state};
+};
