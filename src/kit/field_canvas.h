@@ -18,21 +18,45 @@ struct Drawing {
     double startDeg = 0;
     double endDeg = 0;
     QColor colour;
-    bool persistent = true;
 };
 
+class FieldCanvas;
+
 // A line control on the field: two end points in field coordinates, drawn above the drawings.
-struct FieldLine {
-    QPointF p1;
-    QPointF p2;
-    QColor colour{255, 0, 0};
-    bool dotted = false;
-    bool visible = true;
+// Every change shows by itself.
+class FieldLine {
+  public:
+    QPointF p1() const { return p1_; }
+    QPointF p2() const { return p2_; }
+    QColor colour() const { return colour_; }
+    bool dotted() const { return dotted_; }
+    bool visible() const { return visible_; }
+
+    void setP1(QPointF p1);
+    void setP2(QPointF p2);
+    void setColour(const QColor& colour);
+    void setDotted(bool dotted);
+    void setVisible(bool visible);
+
+  private:
+    friend class FieldCanvas;
+    explicit FieldLine(FieldCanvas& canvas) : canvas_(canvas) {}
+    // Repaints where the line was and where it is after `change`.
+    template <typename Change>
+    void changeWith(Change change);
+
+    FieldCanvas& canvas_;
+    QPointF p1_;
+    QPointF p2_;
+    QColor colour_{255, 0, 0};
+    bool dotted_ = false;
+    bool visible_ = true;
 };
 
 // The play field: a picture box with a user scale (a negative width mirrors x), a background
-// picture, persistent and transient drawing, and line controls. It keeps a display list so that
-// what is drawn can be read back.
+// picture, drawings and line controls. Drawings stay until cls(), painted once onto a layer over
+// the picture, so a repaint copies pixels instead of drawing again; the display list keeps what
+// was drawn so that it can be read back.
 class FieldCanvas : public QWidget {
   public:
     // The sunken single border of the play field.
@@ -53,11 +77,10 @@ class FieldCanvas : public QWidget {
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
-    void setAutoRedraw(bool on) { autoRedraw_ = on; }
-    bool autoRedraw() const { return autoRedraw_; }
-    void setFillColour(const QColor& colour) { fill_ = colour; }
+    // Fills the pies.
+    void setFillColour(const QColor& colour);
     // Shows where there is no picture.
-    void setBackColour(const QColor& colour) { back_ = colour; }
+    void setBackColour(const QColor& colour);
 
     // Clears every drawing; the background picture stays.
     void cls();
@@ -72,9 +95,21 @@ class FieldCanvas : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The field shows no focus, so taking or losing it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
   private:
-    void add(Drawing drawing);
+    friend class FieldLine;
+    void add(const Drawing& drawing);
+    void paintDrawing(QPainter& p, const Drawing& d) const;
+    // The picture and every drawing, at the device's pixel ratio.
+    void rebuildLayer();
+    // Everything under a line or drawing, in widget pixels, with room for its pen.
+    QRect widgetBounds(QRectF fieldPixels) const;
+    QRect lineBounds(const FieldLine& line) const;
+    QRect drawingBounds(const Drawing& d) const;
+    void repaintAll();
 
     int innerWidth_;
     int innerHeight_;
@@ -84,9 +119,10 @@ class FieldCanvas : public QWidget {
     double width_ = 1;
     double height_ = 1;
     QImage picture_;
-    bool autoRedraw_ = false;
     QColor fill_{255, 0, 0};
     QColor back_{0, 0, 0};
     std::vector<Drawing> drawings_;
     std::vector<std::unique_ptr<FieldLine>> lines_;
+    QImage layer_;
+    bool layerStale_ = true;
 };

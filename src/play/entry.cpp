@@ -89,7 +89,6 @@ void FrmTezra::ShowStatus() {
 }
 
 void FrmTezra::RedrawField() {
-    picMain->setAutoRedraw(true);
     picMain->cls();
     for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw}) {
         label->hide();
@@ -97,10 +96,9 @@ void FrmTezra::RedrawField() {
     if (sv.state.gLevel == 1) {
         DrawScaleMarks();
     }
-    Line1[1]->p1.setX(1);
-    Line2->p1 = {0, 0};
-    Line2->p2 = {0, 0};
-    picMain->update();
+    Line1[1]->setP1({1, Line1[1]->p1().y()});
+    Line2->setP1({0, 0});
+    Line2->setP2({0, 0});
 }
 
 void FrmTezra::HidePlayArea() {

@@ -7,8 +7,23 @@
 #include "state/angles.h"
 #include "state/random_source.h"
 
+namespace {
+constexpr int kRimRadius = 310;
+constexpr int kArrowRadius = 250;
+constexpr int kArrowStroke = 10;
+
+QPointF polar(double r, double angle) {
+    return {AngleX(r, angle), AngleY(r, angle)};
+}
+}  // namespace
+
 void DrawFanWedge(FieldCanvas& field, double radius, const FanSlice& slice) {
     field.pie({0, 0}, radius, kRed, slice.from, slice.to);
+}
+
+void DrawShotLine(FieldLine& shot, double length, double angle) {
+    shot.setP2(polar(length, angle));
+    shot.setVisible(true);
 }
 
 void DrawStarburst(FieldCanvas& field, RandomSource& rnd, float x, float y,
@@ -21,4 +36,48 @@ void DrawStarburst(FieldCanvas& field, RandomSource& rnd, float x, float y,
             field.line({x, y}, {x + AngleX(len, a), y + AngleY(len, a)}, kRed);
         }
     }
+}
+
+void DrawProtractor(FieldCanvas& field) {
+    auto radial = [&field](double a, double r1, double r2, const QColor& colour) {
+        field.line(polar(r1, a), polar(r2, a), colour);
+    };
+    field.arc({0, 0}, 70, kCyan, 0, 180);
+    for (int a = 0; a <= 180; a += 10) {
+        radial(a, 17, 70, kCyan);
+    }
+    for (int a : {0, 90, 180}) {
+        radial(a, 0, 76, kCyan);
+    }
+    for (int a = 0; a <= 180; ++a) {
+        field.point(polar(kRimRadius, a), kWhite);
+    }
+    for (int a = 0; a <= 180; a += 10) {
+        radial(a, 300, 311, kWhite);
+    }
+    for (int a : {0, 90, 180}) {
+        radial(a, 290, 311, kWhite);
+    }
+}
+
+CountArrowLabel DrawCountingArrow(FieldCanvas& field, int lineAngle, int direction) {
+    const int L = lineAngle;
+    const int d = direction;
+    const QPointF tip = polar(kArrowRadius, L + 10 * d);
+    const bool clockwise = d == -1;
+    if (clockwise) {
+        field.arc({0, 0}, kArrowRadius, kWhite, L - 10, L);
+    } else {
+        field.arc({0, 0}, kArrowRadius, kWhite, L, L + 10);
+    }
+    // The arrowhead's two strokes lean back from the tip along the arc.
+    const double mid = L + 5 * d;
+    const double strokes[] = {clockwise ? mid + 60 : mid - 60,
+                              clockwise ? mid + 120 : mid + 180 + 60};
+    for (double a : strokes) {
+        field.line(tip, tip + polar(kArrowStroke, a), kWhite);
+    }
+    const QPointF middle = polar(kArrowRadius, mid);
+    return {clockwise ? QStringLiteral("右へ") : QStringLiteral("左へ"),
+            {L + d > 89 ? middle.x() - 26 : middle.x(), middle.y() + 14}};
 }

@@ -192,11 +192,10 @@ void FrmTezra::tmrGameOver1_Timer() {
         flashTick = 0;
         RedrawField();
         for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
-            line->colour = kWhite;
+            line->setColour(kWhite);
         }
         const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
-        Line2->p2 = {AngleX(310, a), AngleY(310, a)};
-        picMain->update();
+        Line2->setP2({AngleX(310, a), AngleY(310, a)});
         typeTick = 0;
         tmrGameOver2->setEnabled(true);
         return;

@@ -1,16 +1,11 @@
+#include "play/field_drawing.h"
 #include "play/frm_tezra.h"
 #include "play/placement_rules.h"
-#include "play/play_colours.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
 namespace {
 constexpr int kRimRadius = 310;
-constexpr int kArcRadius = 250;
-
-QPointF polar(double r, double angle) {
-    return {AngleX(r, angle), AngleY(r, angle)};
-}
 }  // namespace
 
 void FrmTezra::PlaceOne() {
@@ -25,8 +20,7 @@ void FrmTezra::PlaceOne() {
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->p2 = polar(kRimRadius, mLineAngle);
-    picMain->update();
+    Line1[0]->setP2({AngleX(kRimRadius, mLineAngle), AngleY(kRimRadius, mLineAngle)});
     PlaceSingle(g, sv.random, 170);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[0]);
     DrawCountArrow();
@@ -61,8 +55,7 @@ void FrmTezra::FinishThreePlacement() {
 void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->p2 = polar(kRimRadius, mLineAngle);
-    picMain->update();
+    Line1[0]->setP2({AngleX(kRimRadius, mLineAngle), AngleY(kRimRadius, mLineAngle)});
     PlaceOrRefillThree(g, sv.random);
     mNearSlot = NearestSlot(g);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[NearestSlot(g)]);
@@ -71,51 +64,12 @@ void FrmTezra::PlaceThreeMoving() {
 }
 
 void FrmTezra::DrawCountArrow() {
-    const int L = mLineAngle;
-    const int d = mLineDir;
-    const QPointF tip = polar(kArcRadius, L + 10 * d);
-    picMain->setAutoRedraw(true);
-    double strokeA = 0;
-    double strokeB = 0;
-    if (d == -1) {
-        picMain->arc({0, 0}, kArcRadius, kWhite, L - 10, L);
-        strokeA = L + 5 * d + 60;
-        strokeB = L + 5 * d + 120;
-        lblArw->setCaption("右へ");
-    } else {
-        picMain->arc({0, 0}, kArcRadius, kWhite, L, L + 10);
-        strokeA = L + 5 * d - 60;
-        strokeB = L + 5 * d + 180 + 60;
-        lblArw->setCaption("左へ");
-    }
-    for (double a : {strokeA, strokeB}) {
-        picMain->line(tip, tip + polar(10, a), kWhite);
-    }
-    const int m = L + 5 * d;
-    const QPointF mid = polar(kArcRadius, m);
-    picMain->place(lblArw, L + d > 89 ? mid.x() - 26 : mid.x(), mid.y() + 14);
+    const CountArrowLabel label = DrawCountingArrow(*picMain, mLineAngle, mLineDir);
+    lblArw->setCaption(label.caption);
+    picMain->place(lblArw, label.at.x(), label.at.y());
     lblArw->show();
-    picMain->setAutoRedraw(false);
 }
 
 void FrmTezra::DrawScaleMarks() {
-    auto radial = [this](double a, double r1, double r2, const QColor& colour) {
-        picMain->line(polar(r1, a), polar(r2, a), colour);
-    };
-    picMain->arc({0, 0}, 70, kCyan, 0, 180);
-    for (int a = 0; a <= 180; a += 10) {
-        radial(a, 17, 70, kCyan);
-    }
-    for (int a : {0, 90, 180}) {
-        radial(a, 0, 76, kCyan);
-    }
-    for (int a = 0; a <= 180; ++a) {
-        picMain->point(polar(kRimRadius, a), kWhite);
-    }
-    for (int a = 0; a <= 180; a += 10) {
-        radial(a, 300, 311, kWhite);
-    }
-    for (int a : {0, 90, 180}) {
-        radial(a, 290, 311, kWhite);
-    }
+    DrawProtractor(*picMain);
 }

@@ -12,21 +12,15 @@ constexpr int kMissPenalty = 30;
 void FrmTezra::tmrOugi_Timer() {
     tmrOugi->setEnabled(false);
     GameState& g = sv.state;
-    const bool firstTick = fan.fanActive == 0;
     const FanTick tick = StepFan(fan, g.gStage, mLineAngle, mLineDir, g.gInputAngle);
-    if (firstTick && fan.fanActive == 1) {
-        picMain->setAutoRedraw(true);
-    }
     if (tick.slice) {
         DrawFanWedge(*picMain, kFanRadius, *tick.slice);
     }
     if (tick.finished) {
         fan.fanActive = 0;
-        picMain->setAutoRedraw(false);
         if ((g.gStage == 1 || g.gStage == 2) && g.gInputAngle < 45) {
             // The upper strand would show through a narrow fan.
-            Line1[1]->p1.setX(33);
-            picMain->update();
+            Line1[1]->setP1({33, Line1[1]->p1().y()});
         }
         tmrS->setEnabled(true);
         return;
@@ -40,10 +34,7 @@ void FrmTezra::tmrS_Timer() {
     GameState& g = sv.state;
     const int d = aimedDirection();
     const double length = ShotLength(shotStep);
-    Line2->visible = false;
-    Line2->p2 = {AngleX(length, d), AngleY(length, d)};
-    Line2->visible = true;
-    picMain->update();
+    DrawShotLine(*Line2, length, d);
     if (shotStep < 5) {
         if (shotStep == 0) {
             SoundShoot();
@@ -126,6 +117,5 @@ void FrmTezra::ShowHitMessage() {
 }
 
 void FrmTezra::DrawMissBurst(float x, float y) {
-    picMain->setAutoRedraw(true);
     DrawStarburst(*picMain, sv.random, x, y, {{61, 9, 0}, {13, 8, 9}});
 }

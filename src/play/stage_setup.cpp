@@ -54,13 +54,13 @@ void FrmTezra::SetupStage() {
             lbl0LR->hide();
         }
         mImgOfsX = stage->imageOffsetX;
-        Line1[0]->p1 = stage->line0.p1();
-        Line1[0]->p2 = stage->line0.p2();
-        Line1[0]->dotted = stage->line0Dotted;
-        Line1[0]->visible = true;
-        Line1[1]->p1 = stage->line1.p1();
-        Line1[1]->p2 = stage->line1.p2();
-        Line1[1]->visible = stage->line1Visible;
+        Line1[0]->setP1(stage->line0.p1());
+        Line1[0]->setP2(stage->line0.p2());
+        Line1[0]->setDotted(stage->line0Dotted);
+        Line1[0]->setVisible(true);
+        Line1[1]->setP1(stage->line1.p1());
+        Line1[1]->setP2(stage->line1.p2());
+        Line1[1]->setVisible(stage->line1Visible);
         musicFile = stage->musicFile;
     }
 
@@ -73,9 +73,8 @@ void FrmTezra::SetupStage() {
     mLineDir = 1;
     g.gTarget = kEmptySlot;
     for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
-        line->colour = kRed;
+        line->setColour(kRed);
     }
-    picMain->update();
 
     if (!musicFile.isEmpty()) {
         mmcMidi->setFileName(g.gAppDir + musicFile);

@@ -72,10 +72,10 @@ void FrmTezraStart::buildDemo() {
     picDemo->setFillColour(kRed);
 
     Line1 = &picDemo->addLine();
-    Line1->p2 = {kDemoRadius, 0};
-    Line1->visible = false;
+    Line1->setP2({kDemoRadius, 0});
+    Line1->setVisible(false);
     Line2 = &picDemo->addLine();
-    Line2->visible = false;
+    Line2->setVisible(false);
 
     imgInv = new QLabel(picDemo);
     imgInv->setObjectName("imgInv");

@@ -50,8 +50,7 @@ void FrmTezraStart::StartDemoShot(int angle) {
     mDemoBusy = 1;
     g.gInvDist[0] = kInvDist;
     g.gInvAngle[0] = kInvAngle;
-    Line1->visible = true;
-    picDemo->update();
+    Line1->setVisible(true);
     g.gTarget = kEmptySlot;
     picDemo->place(imgInv, AngleX(kInvDist, kInvAngle) - 16, AngleY(kInvDist, kInvAngle) + 16);
     tmrInv->setEnabled(true);
@@ -60,9 +59,8 @@ void FrmTezraStart::StartDemoShot(int angle) {
 }
 
 void FrmTezraStart::BeginDemoSweep() {
-    Line2->p2 = {0, 0};
+    Line2->setP2({0, 0});
     picDemo->cls();
-    picDemo->setAutoRedraw(true);
     tmrS->setInterval(kSweepTickMs);
     tmrS->setEnabled(true);
 }
@@ -78,10 +76,7 @@ void FrmTezraStart::tmrS_Timer() {
     tmrS->setInterval(kFlightTickMs);
     const int angle = g.gInputAngle;
     const int length = shotDist < kDemoRadius ? static_cast<int>(shotDist) : kDemoRadius;
-    Line2->visible = false;
-    Line2->p2 = {AngleX(length, angle), AngleY(length, angle)};
-    Line2->visible = true;
-    picDemo->update();
+    DrawShotLine(*Line2, length, angle);
     if (shotDist < kDemoRadius) {
         shotDist += kShotStep;
         tmrS->setEnabled(true);
@@ -103,7 +98,6 @@ void FrmTezraStart::tmrOugi_Timer() {
     // The demonstration's red line points right, as in the first stage.
     const FanTick tick = StepFan(fan, 1, 0, 1, g.gInputAngle);
     if (!tick.slice) {
-        picDemo->setAutoRedraw(true);
         tmrOugi->setEnabled(true);
         return;
     }
@@ -111,7 +105,6 @@ void FrmTezraStart::tmrOugi_Timer() {
     if (tick.finished) {
         fan.fanActive = 0;
         g.gDemoPhase = 1;
-        picDemo->setAutoRedraw(false);
         return;
     }
     tmrOugi->setEnabled(true);
@@ -138,8 +131,7 @@ void FrmTezraStart::DrawDemoBurst(float x, float y) {
 }
 
 void FrmTezraStart::ClearDemo() {
-    Line2->visible = false;
+    Line2->setVisible(false);
     picDemo->cls();
-    picDemo->setAutoRedraw(true);
-    Line1->visible = false;
+    Line1->setVisible(false);
 }

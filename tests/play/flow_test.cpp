@@ -301,11 +301,11 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     EXPECT_FALSE(s.tmrGameOver1->enabled());
     EXPECT_TRUE(s.tmrGameOver2->enabled());
     for (FieldLine* line : {s.Line1[0], s.Line1[1], s.Line2}) {
-        EXPECT_EQ(line->colour, kWhite);
+        EXPECT_EQ(line->colour(), kWhite);
     }
-    EXPECT_EQ(s.Line2->p1, QPointF(0, 0));
-    EXPECT_NEAR(s.Line2->p2.x(), AngleX(310, 180), 1e-3);
-    EXPECT_NEAR(s.Line2->p2.y(), AngleY(310, 180), 1e-3);
+    EXPECT_EQ(s.Line2->p1(), QPointF(0, 0));
+    EXPECT_NEAR(s.Line2->p2().x(), AngleX(310, 180), 1e-3);
+    EXPECT_NEAR(s.Line2->p2().y(), AngleY(310, 180), 1e-3);
 
     // The message, one character a tick.
     const QString line0 = "180゜からの こうげきをうけ";
@@ -337,7 +337,7 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     EXPECT_EQ(state.gScore, 300);
     EXPECT_EQ(s.mBusy, 0);
     EXPECT_EQ(s.typeTick, 0);
-    EXPECT_EQ(s.Line2->colour, kRed);
+    EXPECT_EQ(s.Line2->colour(), kRed);
     EXPECT_EQ(s.lblOverMsg[0]->caption(), "");
     EXPECT_TRUE(s.picMain->isVisibleTo(&s));
     EXPECT_TRUE(s.tmrWatch->enabled());
@@ -371,7 +371,7 @@ TEST_F(FlowTest, MissUsingUpTheScoreNamesTheNearestInvader) {
     ASSERT_TRUE(s.tmrGameOver1->enabled());
     advance(120 + 100 * 24);
     EXPECT_EQ(s.lblOverMsg[0]->caption(), "20゜からの こうげきをうけ");
-    EXPECT_NEAR(s.Line2->p2.x(), AngleX(310, 20), 1e-3);
+    EXPECT_NEAR(s.Line2->p2().x(), AngleX(310, 20), 1e-3);
 }
 
 TEST_F(FlowTest, FiringDuringTheMissShakeKeepsTheNewShot) {

@@ -118,8 +118,8 @@ TEST_F(PaintingTest, TheStageClearMessageStandsOverTheField) {
 }
 
 TEST_F(PaintingTest, TheFanNeverPaintsBelowTheGround) {
-    for (const auto& [stage, angle] : {std::pair(1, 100), std::pair(1, 180), std::pair(2, 170),
-                                      std::pair(2, 180)}) {
+    for (const auto& [stage, angle] :
+         {std::pair(1, 100), std::pair(1, 180), std::pair(2, 170), std::pair(2, 180)}) {
         SCOPED_TRACE(testing::Message() << "stage " << stage << " at " << angle);
         restartEmpty(1, stage);
         fire(angle);

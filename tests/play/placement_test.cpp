@@ -167,8 +167,8 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         EXPECT_EQ(s.mLineDir, c.dir);
         EXPECT_EQ(answerFor(0), c.answer);
 
-        EXPECT_NEAR(radiusOf(s.Line1[0]->p2), 310, 0.01);
-        EXPECT_NEAR(directionOf(s.Line1[0]->p2), c.line, 0.01);
+        EXPECT_NEAR(radiusOf(s.Line1[0]->p2()), 310, 0.01);
+        EXPECT_NEAR(directionOf(s.Line1[0]->p2()), c.line, 0.01);
 
         const auto arcs = drawingsOf(*s.picMain, Drawing::Kind::Arc, kWhiteInk);
         ASSERT_EQ(arcs.size(), 1u);

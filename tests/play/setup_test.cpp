@@ -67,12 +67,12 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
             EXPECT_EQ(s.lbl0LR->x() - FieldCanvas::kBorder, c.zeroScreenX);
         }
         EXPECT_EQ(s.mImgOfsX, c.imgOfs);
-        EXPECT_EQ(s.Line1[0]->p1, QPointF(0, 0));
-        EXPECT_EQ(s.Line1[0]->p2, c.lineEnd);
-        EXPECT_EQ(s.Line1[0]->dotted, c.dotted);
-        EXPECT_EQ(s.Line1[1]->visible, c.upperStrand);
-        EXPECT_EQ(s.Line1[1]->p1, QPointF(1, 1));
-        EXPECT_EQ(s.Line1[1]->p2, QPointF(310, 1));
+        EXPECT_EQ(s.Line1[0]->p1(), QPointF(0, 0));
+        EXPECT_EQ(s.Line1[0]->p2(), c.lineEnd);
+        EXPECT_EQ(s.Line1[0]->dotted(), c.dotted);
+        EXPECT_EQ(s.Line1[1]->visible(), c.upperStrand);
+        EXPECT_EQ(s.Line1[1]->p1(), QPointF(1, 1));
+        EXPECT_EQ(s.Line1[1]->p2(), QPointF(310, 1));
         EXPECT_EQ(s.mPoints[0], RulesForLevel(c.level)->points[0]);
         EXPECT_EQ(state.gLastAngle1, 90);
         EXPECT_EQ(state.gLastAngle2, 10);

@@ -182,9 +182,9 @@ TEST_F(TitleTest, DemonstrationCycle) {
         if (busy) {
             Shot& shot = shots.back();
             ASSERT_EQ(t.demoTick, shot.tick) << "the count went on during a shot";
-            const QPointF end = t.Line2->p2;
+            const QPointF end = t.Line2->p2();
             const double length = std::round(std::hypot(end.x(), end.y()));
-            if (t.Line2->visible && (shot.lengths.empty() || shot.lengths.back() != length)) {
+            if (t.Line2->visible() && (shot.lengths.empty() || shot.lengths.back() != length)) {
                 shot.lengths.push_back(length);
             }
         } else if (!shots.empty() && shots.back().wedges.empty()) {
@@ -192,7 +192,7 @@ TEST_F(TitleTest, DemonstrationCycle) {
             shot.wedges = drawnOn(t, Drawing::Kind::Pie);
             shot.burst = drawnOn(t, Drawing::Kind::Line);
             shot.hit = state.gTarget == 0;
-            shot.lengths.push_back(std::round(std::hypot(t.Line2->p2.x(), t.Line2->p2.y())));
+            shot.lengths.push_back(std::round(std::hypot(t.Line2->p2().x(), t.Line2->p2().y())));
         }
         if (hitPictureFrom < 0 &&
             t.imgInv->pixmap().toImage().convertToFormat(hitPicture.format()) == hitPicture) {
