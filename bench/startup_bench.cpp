@@ -1,15 +1,16 @@
 // Time from starting the game's process to its title screen being painted, beside a bare Qt window
 // program started the same way, taking turns over repeated runs.
-//   tezra_startup_bench [runs]      (QT_QPA_PLATFORM picks the display; offscreen by default)
+//   tezra_startup_bench [runs [game]]  (QT_QPA_PLATFORM picks the display; offscreen by default;
+//                                       `game` is another build's program, to compare)
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include "game_copy.h"
 
 namespace {
 // Milliseconds until the program says "shown", or a negative number when it never does.
@@ -33,17 +34,6 @@ double median(std::vector<double> times) {
     return times[times.size() / 2];
 }
 
-// The game's folder copied, so that its data files are written there and not in the build.
-QString copyOfGame(const QTemporaryDir& dir) {
-    const QDir game(QFileInfo(TEZRA_EXECUTABLE).absolutePath());
-    for (const QString& name : game.entryList(QDir::Files)) {
-        if (!name.startsWith("dat_high") && !name.startsWith("dat_midi")) {
-            QFile::copy(game.filePath(name), dir.filePath(name));
-        }
-    }
-    QFile::setPermissions(dir.filePath("tezra"), QFile::permissions(TEZRA_EXECUTABLE));
-    return dir.filePath("tezra");
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +45,7 @@ int main(int argc, char** argv) {
     }
     env.insert("TEZRA_REPORT_SHOWN", "1");
     QTemporaryDir dir;
-    const QString game = copyOfGame(dir);
+    const QString game = CopyOfGame(argc > 2 ? argv[2] : TEZRA_EXECUTABLE, dir);
     std::vector<double> gameTimes;
     std::vector<double> bareTimes;
     for (int i = 0; i < runs; ++i) {

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 
 #include "app/run_game.h"
 #include "app/screen_flow.h"
@@ -11,7 +12,9 @@
 #include "kit/real_clock.h"
 #include "kit/screen.h"
 #include "kit/single_instance.h"
-#include "sound/real_sound.h"
+#include "sound/deferred_sound.h"
+#include "sound/silent_sound.h"
+#include "sound/sound_plugin.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -33,21 +36,32 @@ bool applyStartStage(const QStringList& args, GameState& state) {
     return true;
 }
 
-// For the start-up benchmark: says "shown" once the first screen has been painted, then leaves.
-class ReportFirstPaint : public QObject {
+// Runs `then` once, as soon as the first screen has been painted.
+class AfterFirstPaint : public QObject {
+  public:
+    explicit AfterFirstPaint(std::function<void()> then) : then_(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<Screen*>(watched)) {
+        if (then_ && event->type() == QEvent::Paint && qobject_cast<Screen*>(watched)) {
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, [] {
-                std::puts("shown");
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+            QTimer::singleShot(0, this, std::exchange(then_, {}));
         }
         return false;
     }
+
+  private:
+    std::function<void()> then_;
 };
+
+// For the start-up benchmark: says "shown", then leaves.
+void ReportShownAndLeave() {
+    std::puts("shown");
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +76,8 @@ int main(int argc, char** argv) {
     RealClock clock;
     SeededRandom random(
         static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    RealSoundSystem sound;
+    // Devices made before the sound stack is loaded catch up with it when it comes.
+    DeferredSoundSystem sound;
     Navigator nav;
     LockFileInstance instance(LockFileInstance::defaultPath());
     Services services{state, run, clock,    random,
@@ -71,9 +86,16 @@ int main(int argc, char** argv) {
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);
 
-    ReportFirstPaint report;
+    SoundPluginLoader soundLoader;
+    AfterFirstPaint loadSound([&] {
+        soundLoader.start(
+            SoundPluginPaths(services.programDir), [&sound](std::unique_ptr<SoundSystem> real) {
+                sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
+            });
+    });
+    std::unique_ptr<AfterFirstPaint> report;
     if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {
-        app.installEventFilter(&report);
+        report = std::make_unique<AfterFirstPaint>(ReportShownAndLeave);
     }
     if (atPlay) {
         flow.startAtPlay();

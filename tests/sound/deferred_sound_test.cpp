@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include "sound/deferred_sound.h"
+#include "sound/recording_sound.h"
+#include "sound/sound_plugin.h"
+
+using Lines = std::vector<QString>;
+
+namespace {
+
+// The recording system attached later, still readable by the test.
+struct Attached {
+    DeferredSoundSystem sound;
+    RecordingSoundSystem* real = nullptr;
+
+    void attach() {
+        auto recording = std::make_unique<RecordingSoundSystem>();
+        real = recording.get();
+        sound.attach(std::move(recording));
+    }
+};
+
+}  // namespace
+
+TEST(DeferredSound, WhatDevicesAreToldBeforeTheRealSystemComesReachesItInOrder) {
+    Attached a;
+    auto midi = a.sound.create(DeviceType::Sequencer, "mmcMidi");
+    auto popi = a.sound.create(DeviceType::WaveAudio, "mmcPopi");
+    midi->setFileName("/game/midi0001.mid");
+    popi->setCommandFlag(false);
+    midi->command("open");
+    midi->command("play");
+    auto dropped = a.sound.create(DeviceType::WaveAudio, "mmcGone");
+    dropped->command("sound");
+    dropped.reset();
+
+    a.attach();
+    EXPECT_EQ(a.real->commandsOf("mmcMidi"),
+              (Lines{"FileName=/game/midi0001.mid", "open", "play"}));
+    EXPECT_EQ(a.real->sounding(), (Lines{"mmcMidi"}));
+    EXPECT_EQ(a.real->commandsOf("mmcPopi"), (Lines{"flag=False"}));
+    EXPECT_EQ(a.real->liveCount("mmcGone"), 0);
+
+    // From now on calls go straight through, and new devices are the real system's own.
+    a.real->clear();
+    popi->command("sound");
+    auto later = a.sound.create(DeviceType::WaveAudio, "mmcLater");
+    later->command("open");
+    EXPECT_EQ(a.real->commands(), (Lines{"mmcPopi: sound", "mmcLater: open"}));
+}
+
+TEST(DeferredSound, DoneOfTheRealDeviceReachesTheHandlerWhichMayRestartThePiece) {
+    Attached a;
+    auto midi = a.sound.create(DeviceType::Sequencer, "mmcMidi");
+    int done = 0;
+    midi->onDone([&] {
+        ++done;
+        midi->command("play");
+    });
+    midi->command("play");
+    a.attach();
+    EXPECT_EQ(a.real->finish("mmcMidi"), 1);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(a.real->commandsOf("mmcMidi"), (Lines{"play", "play"}));
+}
+
+TEST(DeferredSound, DevicesMayOutliveTheSystemAttachedOrNot) {
+    std::unique_ptr<SoundDevice> waiting;
+    std::unique_ptr<SoundDevice> attached;
+    {
+        Attached a;
+        waiting = a.sound.create(DeviceType::WaveAudio, "mmcPo");
+        a.sound.attach(nullptr);  // no system is no change
+        EXPECT_FALSE(a.sound.attached());
+    }
+    waiting->command("sound");
+    {
+        Attached a;
+        attached = a.sound.create(DeviceType::WaveAudio, "mmcPo");
+        a.attach();
+    }
+    attached->command("sound");
+}
+
+TEST(SoundPlugin, LoadsOffTheUiThreadAndHandsOverASystemOrNothing) {
+    auto load = [](const QStringList& paths) {
+        SoundPluginLoader loader;
+        std::optional<bool> made;
+        QThread* thread = nullptr;
+        loader.start(paths, [&](std::unique_ptr<SoundSystem> system) {
+            made = system != nullptr;
+            thread = QThread::currentThread();
+            if (system) {
+                system->create(DeviceType::WaveAudio, "mmcPo")->command("open");
+            }
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (!made && elapsed.elapsed() < 10000) {
+            QEventLoop loop;
+            QTimer::singleShot(10, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        EXPECT_EQ(thread, QThread::currentThread());
+        return made;
+    };
+    EXPECT_EQ(load({"/nonexistent/libtezra_sound.so", "/etc/passwd"}), false);
+    const QStringList real = SoundPluginPaths(qEnvironmentVariable("TEZRA_GAME_DIR"));
+    EXPECT_EQ(load(real), true) << real.join(", ").toStdString();
+}
