@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/display_scale.h"
 #include "app/run_game.h"
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
@@ -17,6 +18,7 @@
 #include "state/run_memory.h"
 
 namespace {
+// --scale N (see app/display_scale.h) is read before the application is made.
 // Development switches: --level N --stage M start at the play screen. Anything else on the
 // command line (a desktop launcher may pass some) is ignored; a value that is no level or stage
 // becomes the nearest one. Returns whether either switch was given.
@@ -51,6 +53,7 @@ class ReportFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ApplyWholeScaling(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tezra");
     // Only the game ends the game: a hidden last window must not.
