@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/display_scale.h"
 #include "app/run_game.h"
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
@@ -20,6 +21,7 @@
 #include "state/run_memory.h"
 
 namespace {
+// --scale N (see app/display_scale.h) is read before the application is made.
 // Development switches: --level N --stage M start at the play screen. Anything else on the
 // command line (a desktop launcher may pass some) is ignored; a value that is no level or stage
 // becomes the nearest one. Returns whether either switch was given.
@@ -65,6 +67,7 @@ void ReportShownAndLeave() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ApplyWholeScaling(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tezra");
     // Only the game ends the game: a hidden last window must not.

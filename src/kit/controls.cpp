@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <cmath>
 
 GameLabel::GameLabel(QWidget* parent, const QString& name, const QString& caption,
                      const QRect& geometry, const QFont& font, const QColor& foreground,
@@ -78,8 +79,16 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     button->setFont(font);
     button->setAutoDefault(true);
     if (!picture.isNull()) {
-        button->setIcon(QIcon(QPixmap::fromImage(picture)));
+        button->setIcon(QIcon(PixelArt(picture, *button)));
         button->setIconSize(picture.size());
     }
     return button;
+}
+
+QPixmap PixelArt(const QImage& art, const QWidget& shownOn) {
+    const int factor = std::max(1, static_cast<int>(std::ceil(shownOn.devicePixelRatioF())));
+    QPixmap pixmap = QPixmap::fromImage(
+        art.scaled(art.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(factor);
+    return pixmap;
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -40,3 +41,7 @@ QWidget* MakePanel(QWidget* parent, const QString& name, const QRect& geometry,
 // picture, the picture stands beside the caption.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& geometry, const QFont& font, const QImage& picture = {});
+
+// Pixel art for a label or button on the given widget, enlarged square pixel by square pixel to
+// the widget's device pixel ratio: Qt would smooth it.
+QPixmap PixelArt(const QImage& art, const QWidget& shownOn);

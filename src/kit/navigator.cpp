@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "kit/full_screen_stage.h"
 #include "kit/screen.h"
 
 Navigator::Navigator() {
@@ -20,6 +21,7 @@ Navigator::~Navigator() {
     if (qApp) {
         qApp->removeEventFilter(this);
     }
+    stage_.reset();
     waiting_.clear();
     loaded_.clear();
     disposed_.clear();
@@ -195,6 +197,9 @@ void Navigator::endProgram() {
         return;
     }
     ended_ = true;
+    if (stage_) {
+        stage_->leave();
+    }
     for (const auto& screen : loaded_) {
         screen->stopAllTimers();
         screen->hide();
@@ -210,6 +215,29 @@ void Navigator::disposeLater(std::unique_ptr<Screen> screen) {
     // the event loop (or when the navigator goes).
     disposed_.push_back(std::move(screen));
     QTimer::singleShot(0, this, [this] { disposed_.clear(); });
+}
+
+void Navigator::toggleFullScreen() {
+    if (!stage_) {
+        stage_ = std::make_unique<FullScreenStage>([this] { return shownScreens(); });
+    }
+    if (stage_->active()) {
+        stage_->leave();
+    } else {
+        stage_->enter();
+    }
+}
+
+std::vector<QWidget*> Navigator::shownScreens() const {
+    std::vector<QWidget*> shown;
+    for (const auto& screen : loaded_) {
+        if (screen->isVisible()) {
+            shown.push_back(screen.get());
+        }
+    }
+    std::stable_partition(shown.begin(), shown.end(),
+                          [](const QWidget* w) { return w->windowModality() == Qt::NonModal; });
+    return shown;
 }
 
 Screen* Navigator::screenOf(const QWindow* window) const {
@@ -230,6 +258,12 @@ bool Navigator::eventFilter(QObject* watched, QEvent* event) {
         // exactly once per key.
         Screen* screen = screenOf(static_cast<QWindow*>(watched));
         auto* key = static_cast<QKeyEvent*>(event);
+        if (screen && key->key() == Qt::Key_F11) {
+            if (!key->isAutoRepeat()) {
+                toggleFullScreen();
+            }
+            return true;
+        }
         // Tab and Backtab belong to the focus chain, as in any dialog.
         if (!screen || !screen->keyPreview() || key->key() == Qt::Key_Tab ||
             key->key() == Qt::Key_Backtab) {

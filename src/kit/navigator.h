@@ -9,12 +9,14 @@
 #include "kit/screen_id.h"
 #include "kit/services.h"
 
+class FullScreenStage;
 class QWindow;
 class Screen;
 
 // Loads, shows and unloads the game's screens and ends the program. A modal screen is shown
 // without a nested event loop: the steps that follow it run when it closes. Keys reach a screen
-// with key preview through its preview handlers first.
+// with key preview through its preview handlers first. F11 on any screen shows the game full
+// screen, and back.
 class Navigator : public QObject {
     Q_OBJECT
   public:
@@ -53,11 +55,17 @@ class Navigator : public QObject {
     bool ended() const { return ended_; }
     void onEnd(std::function<void()> handler) { onEnd_ = std::move(handler); }
 
+    void toggleFullScreen();
+    // The full-screen stage, once F11 has made it.
+    FullScreenStage* stage() const { return stage_.get(); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     Screen* screenOf(const QWindow* window) const;
+    // The shown screens, bottom to top: modal ones above the others.
+    std::vector<QWidget*> shownScreens() const;
     std::vector<Step> takeWaitingSteps(Screen* screen);
     void runSteps(const std::vector<Step>& steps);
     void remove(Screen* screen);
@@ -73,5 +81,6 @@ class Navigator : public QObject {
     std::vector<Screen*> showing_;
     std::vector<Screen*> closeWhenShown_;
     std::function<void()> onEnd_;
+    std::unique_ptr<FullScreenStage> stage_;
     bool ended_ = false;
 };

@@ -15,7 +15,7 @@ void FrmTezra::tmrInv_Timer(int i) {
     const Int16 d = g.gInvDist.at(i);
     invBand[i] = DistanceBand(d);
     tmrInv[i]->setInterval(ApproachInterval(g.gLevel, i, mNearSlot, g.gRest, g.gInvAngle[i], d));
-    imgInv[i]->setPixmap(QPixmap::fromImage(g.gInvPictures.at(invBand[i]).at(invFrame[i])));
+    imgInv[i]->setPixmap(PixelArt(g.gInvPictures.at(invBand[i]).at(invFrame[i]), *imgInv[i]));
     picMain->place(imgInv[i], AngleX(d, g.gInvAngle[i]) + mImgOfsX, AngleY(d, g.gInvAngle[i]) + 16);
     g.gInvDist[i] = d - kStep;
     if (g.gInvDist[i] > kEarthReached) {

@@ -78,7 +78,7 @@ void FrmTezra::buildControls() {
     imgD = new QLabel(picRest);
     imgD->setObjectName("imgD");
     imgD->setGeometry(14, 5, 22, 16);
-    imgD->setPixmap(QPixmap::fromImage(SmallInvaderIcon(3)));
+    imgD->setPixmap(PixelArt(SmallInvaderIcon(3), *imgD));
 
     picScore = MakePanel(picMain, "picScore", inField(519, 4, 106, 54), kBlack);
     new GameLabel(picScore, "lblD(6)", "とくてん", {3, 3, 48, 12}, GothicFont(9), kYellow);

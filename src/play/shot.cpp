@@ -48,7 +48,7 @@ void FrmTezra::tmrS_Timer() {
         const int t = g.gTarget;
         tmrInv.at(t)->setEnabled(false);
         imgInv.at(t)->setPixmap(
-            QPixmap::fromImage(g.gInvPictures.at(DistanceBand(g.gInvDist.at(t)))[2]));
+            PixelArt(g.gInvPictures.at(DistanceBand(g.gInvDist.at(t)))[2], *imgInv.at(t)));
         SoundPyu();
         ScoreHit();
     } else {

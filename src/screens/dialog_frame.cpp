@@ -1,5 +1,6 @@
 #include "screens/dialog_frame.h"
 
+#include "kit/controls.h"
 #include "kit/fonts.h"
 
 DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
@@ -19,7 +20,7 @@ DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
 QLabel* MakeImage(QWidget* parent, const QString& name, const QImage& image, int x, int y) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(image));
+    label->setPixmap(PixelArt(image, *label));
     label->setGeometry(x, y, image.width(), image.height());
     return label;
 }

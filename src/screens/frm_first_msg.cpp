@@ -13,8 +13,8 @@ constexpr int kSignX = kInvaderX + 32 + 20;
 constexpr int kWalkStepPixels = 6;
 constexpr int kLastOffset = 345;
 
-QPixmap RedInvader(const GameState& g, int pose) {
-    return QPixmap::fromImage(g.gInvPictures[0].at(pose));
+QPixmap RedInvader(const GameState& g, int pose, const QWidget& shownOn) {
+    return PixelArt(g.gInvPictures[0].at(pose), shownOn);
 }
 }  // namespace
 
@@ -27,7 +27,7 @@ FrmFirstMsg::FrmFirstMsg(Services& services) : MessageScreen(services, ScreenId:
     imgInv = new QLabel(picMsg);
     imgInv->setObjectName("imgInv");
     imgInv->setGeometry(kInvaderX, 35, 32, 32);
-    imgInv->setPixmap(RedInvader(sv.state, 0));
+    imgInv->setPixmap(RedInvader(sv.state, 0, *imgInv));
     imgInv->hide();
     lblReadMe = new GameLabel(picMsg, "lblReadMe", "　読　ん　で　ね　", {163, 41, 0, 0},
                               GothicFont(14.25, true), kBlack, kYellow, Qt::AlignCenter);
@@ -63,7 +63,7 @@ void FrmFirstMsg::ShowReadMe() {
 
 void FrmFirstMsg::tmrInv_Timer() {
     tmrInv->setEnabled(false);
-    imgInv->setPixmap(RedInvader(sv.state, mWalkStep % 2));
+    imgInv->setPixmap(RedInvader(sv.state, mWalkStep % 2, *imgInv));
     imgInv->move(kInvaderX - mWalkOffset, imgInv->y());
     lblReadMe->move(kSignX - mWalkOffset, lblReadMe->y());
     ++mWalkStep;

@@ -61,8 +61,10 @@ void FrmGameOver::tmrDemo_Timer() {
     tmrDemo->setEnabled(false);
     Int16& tick = sv.run.gameOverTick;
     // Pixel art grows without blur.
-    imgInv->setPixmap(QPixmap::fromImage(sv.state.gInvPictures.at(kGreen).at(tick % 2).scaled(
-        kEnlarged, kEnlarged, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    imgInv->setPixmap(
+        PixelArt(sv.state.gInvPictures.at(kGreen).at(tick % 2).scaled(
+                     kEnlarged, kEnlarged, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                 *imgInv));
     lblMsg->setVisible(tick / 3 == 0);
     tick = (tick + 1) % 4;
     tmrDemo->setEnabled(true);

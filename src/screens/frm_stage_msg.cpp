@@ -76,7 +76,7 @@ void FrmStageMsg::buildPointsTable() {
         if (row < kMissRow) {
             imgD[row] = new QLabel(picD);
             imgD[row]->setObjectName("imgD" + n);
-            imgD[row]->setPixmap(QPixmap::fromImage(OnBlack(SmallInvaderIcon(iconColours[row]))));
+            imgD[row]->setPixmap(PixelArt(OnBlack(SmallInvaderIcon(iconColours[row])), *imgD[row]));
             imgD[row]->setGeometry(row == 0 ? 7 : 8, y, kSmallIconWidth, kSmallIconHeight);
         }
         lblD2[row] = new GameLabel(picD, "lblD2" + n, "=", {40, y, 11, 19}, font, colour,

@@ -117,9 +117,9 @@ void FrmTezraStart::tmrInv_Timer() {
         hitHold -= 1;
     } else if (g.gTarget != 0) {
         invFrame = invFrame == 0 ? 1 : 0;
-        imgInv->setPixmap(QPixmap::fromImage(g.gInvPictures[kCyan][invFrame]));
+        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyan][invFrame], *imgInv));
     } else {
-        imgInv->setPixmap(QPixmap::fromImage(g.gInvPictures[kCyan][2]));
+        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyan][2], *imgInv));
         g.gTarget = kEmptySlot;
         hitHold = 2;
     }
