@@ -1,5 +1,5 @@
-// The reference for the start-up, idle and memory benchmarks: the least a Qt Widgets program does to
-// show a window. It leaves once shown, or stays with --stay.
+// The reference for the start-up, idle and memory benchmarks: the least a Qt Widgets program does
+// to show a window. It leaves once shown, or stays with --stay.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
