@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "kit/real_clock.h"
 #include "kit/screen.h"
 #include "kit/single_instance.h"
+#include "persist/game_folders.h"
 #include "sound/real_sound.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
@@ -53,6 +56,7 @@ class ReportFirstPaint : public QObject {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tezra");
+    QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -65,8 +69,12 @@ int main(int argc, char** argv) {
     RealSoundSystem sound;
     Navigator nav;
     LockFileInstance instance(LockFileInstance::defaultPath());
-    Services services{state, run, clock,    random,
-                      sound, nav, instance, QCoreApplication::applicationDirPath()};
+    // An installation puts the shipped files at TEZRA_INSTALLED_FILES from the program's folder.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const GameFolders folders = LocateGameFolders(
+        programDir, QDir(programDir).filePath(QStringLiteral(TEZRA_INSTALLED_FILES)),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    Services services{state, run, clock, random, sound, nav, instance, folders.files, folders.data};
     nav.setServices(services);
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);
