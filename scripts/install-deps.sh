@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
+    dpkg-dev file appstream
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include "kit/real_clock.h"
 #include "kit/screen.h"
 #include "kit/single_instance.h"
+#include "persist/game_folders.h"
 #include "sound/deferred_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_plugin.h"
@@ -70,6 +73,7 @@ int main(int argc, char** argv) {
     ApplyWholeScaling(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tezra");
+    QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -83,8 +87,12 @@ int main(int argc, char** argv) {
     DeferredSoundSystem sound;
     Navigator nav;
     LockFileInstance instance(LockFileInstance::defaultPath());
-    Services services{state, run, clock,    random,
-                      sound, nav, instance, QCoreApplication::applicationDirPath()};
+    // An installation puts the shipped files at TEZRA_INSTALLED_FILES from the program's folder.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const GameFolders folders = LocateGameFolders(
+        programDir, QDir(programDir).filePath(QStringLiteral(TEZRA_INSTALLED_FILES)),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    Services services{state, run, clock, random, sound, nav, instance, folders.files, folders.data};
     nav.setServices(services);
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);
@@ -92,7 +100,7 @@ int main(int argc, char** argv) {
     SoundPluginLoader soundLoader;
     AfterFirstPaint loadSound([&] {
         soundLoader.start(
-            SoundPluginPaths(services.programDir), [&sound](std::unique_ptr<SoundSystem> real) {
+            SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
             });
     });

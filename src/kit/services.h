@@ -20,6 +20,8 @@ struct Services {
     SoundSystem& sound;
     Navigator& nav;
     SingleInstance& instance;
-    // The folder of the program's sound, music and data files, without a trailing separator.
+    // The folder of the program's sound, music and note files, and the folder of the data files
+    // it writes; without a trailing separator.
     QString programDir;
+    QString dataDir;
 };

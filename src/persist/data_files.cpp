@@ -38,10 +38,25 @@ void RemoveSaveLeftovers(const QString& folder) {
     }
 }
 
-void ReadDataFile(GameState& state, const char* name, const QStringList& defaultLines,
+QString DataDir(const GameState& state) {
+    return state.gDataDir.isEmpty() ? state.gAppDir : state.gDataDir;
+}
+
+QString DataPath(const GameState& state, const char* name) {
+    return DataDir(state) + QLatin1String(name);
+}
+
+QString WithSeparator(const QString& folder) {
+    QString native = QDir::toNativeSeparators(folder);
+    if (!native.endsWith(QDir::separator())) {
+        native += QDir::separator();
+    }
+    return native;
+}
+
+void ReadDataFile(GameState& state, const QString& path, const QStringList& defaultLines,
                   const StoreLines& store) {
     state.gFileNo = QString::number(kFileNumber);
-    const QString path = state.gAppDir + QLatin1String(name);
     const std::optional<QStringList> lines = ReadDataLines(path, defaultLines.size());
     if (lines && lines->size() == defaultLines.size() && store(*lines)) {
         return;
@@ -52,17 +67,18 @@ void ReadDataFile(GameState& state, const char* name, const QStringList& default
 }
 }  // namespace
 
-void SetAppDir(GameState& state, const QString& programFolder) {
-    QString folder = QDir::toNativeSeparators(programFolder);
-    if (!folder.endsWith(QDir::separator())) {
-        folder += QDir::separator();
-    }
-    state.gAppDir = folder;
+void SetAppDir(GameState& state, const QString& filesFolder, const QString& dataFolder) {
+    state.gAppDir = WithSeparator(filesFolder);
+    state.gDataDir = dataFolder.isEmpty() ? QString() : WithSeparator(dataFolder);
 }
 
 void LoadHighScoreFile(GameState& state) {
     RemoveSaveLeftovers(state.gAppDir);
-    ReadDataFile(state, kHighScoreFile, {QString::number(kDefaultHiScore), kDefaultHiName},
+    if (DataDir(state) != state.gAppDir) {
+        RemoveSaveLeftovers(DataDir(state));
+    }
+    ReadDataFile(state, DataPath(state, kHighScoreFile),
+                 {QString::number(kDefaultHiScore), kDefaultHiName},
                  [&state](const QStringList& lines) {
                      const auto score = ReadNumberFor<std::int32_t>(lines[0]);
                      if (!score) {
@@ -75,14 +91,15 @@ void LoadHighScoreFile(GameState& state) {
 }
 
 void LoadNoteText(GameState& state) {
-    ReadDataFile(state, kNoteFile, {kMissingNoteText}, [&state](const QStringList& lines) {
-        state.gNoteText = PrintableText(lines[0]);
-        return true;
-    });
+    ReadDataFile(state, state.gAppDir + QLatin1String(kNoteFile), {kMissingNoteText},
+                 [&state](const QStringList& lines) {
+                     state.gNoteText = PrintableText(lines[0]);
+                     return true;
+                 });
 }
 
 void LoadMusicSetting(GameState& state) {
-    ReadDataFile(state, kMusicFile, {QString::number(kDefaultBgmOn)},
+    ReadDataFile(state, DataPath(state, kMusicFile), {QString::number(kDefaultBgmOn)},
                  [&state](const QStringList& lines) {
                      const auto bgmOn = ReadNumberFor<std::int16_t>(lines[0]);
                      if (!bgmOn) {
@@ -94,11 +111,10 @@ void LoadMusicSetting(GameState& state) {
 }
 
 bool SaveHighScore(const GameState& state) {
-    return WriteDataLines(state.gAppDir + QLatin1String(kHighScoreFile),
+    return WriteDataLines(DataPath(state, kHighScoreFile),
                           {FormatWithSignPosition(state.gHiScore), state.gHiName});
 }
 
 bool SaveMusicSetting(const GameState& state) {
-    return WriteDataLines(state.gAppDir + QLatin1String(kMusicFile),
-                          {FormatWithSignPosition(state.gBgmOn)});
+    return WriteDataLines(DataPath(state, kMusicFile), {FormatWithSignPosition(state.gBgmOn)});
 }

@@ -4,8 +4,8 @@
 
 struct GameState;
 
-// The game's three data files in its own folder: the high score and its holder, the note line
-// of the version dialog and the music switch.
+// The game's three data files: the high score and its holder and the music switch in its data
+// folder, the note line of the version dialog beside its other shipped files.
 
 inline constexpr const char* kHighScoreFile = "dat_high.ini";
 inline constexpr const char* kNoteFile = "dat_cot.ini";
@@ -17,17 +17,17 @@ inline const QString kMissingNoteText =
     QStringLiteral("失われたファイルがあります．もう一度セットアップしてください．");
 inline constexpr int kDefaultBgmOn = 1;
 
-// gAppDir = the program's folder with the platform's separator appended (unless it ends in one).
-void SetAppDir(GameState& state, const QString& programFolder);
+// gAppDir = the folder of the shipped files, gDataDir = the data folder (empty: gAppDir), each
+// with the platform's separator appended (unless it ends in one).
+void SetAppDir(GameState& state, const QString& filesFolder, const QString& dataFolder = {});
 
-// The readers read their file from gAppDir into the state. A file that is missing, has fewer
-// lines than they read or holds a number out of its variable's range is rewritten with its
-// default lines ("300" and "ずび", the note sentence above, "1") and the defaults hold. When
-// that rewrite fails too (a folder that cannot be written, a pipe or a folder in the file's
-// place) the defaults hold all the same.
-// Text lines lose their control characters. Each sets gFileNo while its file is open.
+// The readers read their file into the state. A file that is missing, has fewer lines than
+// they read or holds a number out of its variable's range is rewritten with its default lines
+// ("300" and "ずび", the note sentence above, "1") and the defaults hold. When that rewrite fails
+// too (a folder that cannot be written, a pipe or a folder in the file's place) the defaults hold
+// all the same. Text lines lose their control characters. Each sets gFileNo while its file is open.
 // LoadHighScoreFile, the first of them at a start, also removes what interrupted writes of the
-// three files left beside them.
+// three files left in both folders.
 void LoadHighScoreFile(GameState& state);  // gHiScore, gHiName
 void LoadNoteText(GameState& state);       // gNoteText
 void LoadMusicSetting(GameState& state);   // gBgmOn

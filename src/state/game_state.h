@@ -27,6 +27,7 @@ struct GameState {
     Int32 gHiScore;
     QString gHiName;
     QString gAppDir;
+    QString gDataDir;
     QString gFileNo;
     QString gNoteText;
     Int16 gReadMeShown;

@@ -101,7 +101,7 @@ void FrmTezraStart::Form_Load() {
     g.gTwipsY = g.gTwipsX;
     sizeAndCentre(kClientWidth, kClientHeight);
     if (g.gReadMeShown == 0) {
-        SetAppDir(g, sv.programDir);
+        SetAppDir(g, sv.programDir, sv.dataDir);
         FillInvaderPictures(g);
         LoadHighScoreFile(g);
         LoadNoteText(g);

@@ -20,5 +20,5 @@ struct KitWorld {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString()};
+    Services services{state, run, clock, random, sound, nav, instance, QString(), QString()};
 };

@@ -60,7 +60,7 @@ class PlayFixture : public ::testing::Test {
     Navigator nav;
     AlwaysAlone instance;
     QTemporaryDir dir;
-    Services services{state, run, clock, *random, sound, nav, instance, dir.path()};
+    Services services{state, run, clock, *random, sound, nav, instance, dir.path(), dir.path()};
     ScreenFlow flow{nav, state};
 
   private:

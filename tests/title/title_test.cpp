@@ -66,7 +66,7 @@ TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
         Navigator nav;
         NotAlone instance;
         QTemporaryDir dir;
-        Services services{state, run, clock, random, sound, nav, instance, dir.path()};
+        Services services{state, run, clock, random, sound, nav, instance, dir.path(), dir.path()};
         nav.setServices(services);
         ScreenFlow flow(nav, state);
         RegisterScreens(nav, flow);

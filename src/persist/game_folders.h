@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where the game reads its shipped files and where it keeps the files it writes.
+struct GameFolders {
+    QString files;  // sounds, stage tunes and the note file
+    QString data;   // the high score and the music switch
+};
+
+// programDir is the program's own folder; installedFiles the folder an installation puts the
+// shipped files in; userData the user's own data folder.
+//
+// A program with its note file beside it runs from its own folder (the build folder, a copied
+// folder, a USB stick) and keeps its data there as long as that folder can really be written.
+// Otherwise (an installed copy, a folder made read-only) the data live in userData, which is
+// created, and a data file found beside the shipped files is copied there once, so a high score
+// made before stays.
+GameFolders LocateGameFolders(const QString& programDir, const QString& installedFiles,
+                              const QString& userData);

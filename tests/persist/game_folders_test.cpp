@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "persist/data_files.h"
+#include "persist/game_folders.h"
+#include "state/game_state.h"
+
+namespace {
+
+class GameFoldersTest : public testing::Test {
+  protected:
+    QString Make(const QString& name) {
+        const QString path = root_.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+    static void Put(const QString& folder, const char* name, const QByteArray& bytes) {
+        QFile file(QDir(folder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray Get(const QString& folder, const char* name) {
+        QFile file(QDir(folder).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    // Locates as someone to whom `game` refuses new files: nobody when the test runs as root,
+    // who writes anywhere, else the test's own user with the folder made read-only.
+    GameFolders LocateAsOutsider(const QString& game) {
+        const QByteArray path = QFile::encodeName(game);
+        const bool root = ::geteuid() == 0;
+        const QString shared = Make("share/tezra");
+        if (root) {
+            ::chmod(QFile::encodeName(root_.path()).constData(), 0755);
+            ::chmod(QFile::encodeName(Make("home")).constData(), 0777);
+            EXPECT_EQ(::seteuid(kNobody), 0);
+        } else {
+            EXPECT_EQ(::chmod(path.constData(), 0555), 0);
+        }
+        const GameFolders folders = LocateGameFolders(game, shared, user_);
+        if (root) {
+            EXPECT_EQ(::seteuid(0), 0);
+        } else {
+            ::chmod(path.constData(), 0755);
+        }
+        return folders;
+    }
+
+    static constexpr uid_t kNobody = 65534;
+    QTemporaryDir root_;
+    const QString user_ = root_.filePath("home/Tezra");
+};
+
+TEST_F(GameFoldersTest, AFolderWithItsFilesBesideTheProgramKeepsItsDataThere) {
+    const QString game = Make("game");
+    Put(game, kNoteFile, "note\r\n");
+    const GameFolders folders = LocateGameFolders(game, Make("share/tezra"), user_);
+    EXPECT_EQ(folders.files, game);
+    EXPECT_EQ(folders.data, game);
+    EXPECT_FALSE(QDir(user_).exists());
+    EXPECT_EQ(QDir(game).entryList(QDir::Files), QStringList{kNoteFile});  // the probe is gone
+}
+
+TEST_F(GameFoldersTest, AnInstalledCopyReadsItsSharedFilesAndWritesInTheUserFolder) {
+    const QString bin = Make("usr/bin");
+    const QString shared = Make("usr/share/tezra");
+    Put(shared, kNoteFile, "note\r\n");
+    // A writable bin folder (root, a prefix in the home folder) still takes no data.
+    const GameFolders folders = LocateGameFolders(bin, bin + "/../share/tezra", user_);
+    EXPECT_EQ(folders.files, shared);
+    EXPECT_EQ(folders.data, user_);
+    EXPECT_TRUE(QDir(user_).exists());
+
+    GameState state;
+    SetAppDir(state, folders.files, folders.data);
+    LoadHighScoreFile(state);
+    LoadNoteText(state);
+    LoadMusicSetting(state);
+    state.gHiScore = 900;
+    ASSERT_TRUE(SaveHighScore(state));
+    EXPECT_EQ(state.gNoteText, "note");
+    EXPECT_EQ(Get(user_, kHighScoreFile).left(6), " 900\r\n");
+    EXPECT_EQ(Get(user_, kMusicFile), "1\r\n");
+    EXPECT_EQ(QDir(shared).entryList(QDir::Files), QStringList{kNoteFile});
+    EXPECT_TRUE(QDir(bin).isEmpty());
+}
+
+TEST_F(GameFoldersTest, AFolderThatTakesNothingHandsItsHighScoreToTheUserFolderOnce) {
+    // A copied folder whose high-score file came along read-only, in a folder that refuses new
+    // files: its score is carried over, and a later start keeps what the user folder holds.
+    const QString game = Make("game");
+    Put(game, kNoteFile, "note\r\n");
+    Put(game, kHighScoreFile, " 1500\r\nx\r\n");
+    ::chmod(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(), 0444);
+
+    const GameFolders folders = LocateAsOutsider(game);
+    EXPECT_EQ(folders.files, game);
+    EXPECT_EQ(folders.data, user_);
+    EXPECT_EQ(Get(user_, kHighScoreFile), " 1500\r\nx\r\n");
+    EXPECT_TRUE(QFileInfo(QDir(user_).filePath(kHighScoreFile)).permissions() &
+                QFileDevice::WriteOwner);
+    Put(user_, kHighScoreFile, " 2000\r\ny\r\n");
+    LocateAsOutsider(game);
+    EXPECT_EQ(Get(user_, kHighScoreFile), " 2000\r\ny\r\n");
+}
+
+TEST_F(GameFoldersTest, AFolderClosedToNewFilesKeepsItsWritableHighScoreFile) {
+    const QString game = Make("game");
+    Put(game, kNoteFile, "note\r\n");
+    Put(game, kHighScoreFile, " 1500\r\nx\r\n");
+    ::chmod(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(), 0666);
+    const GameFolders folders = LocateAsOutsider(game);
+    EXPECT_EQ(folders.data, game);
+    EXPECT_EQ(Get(game, kHighScoreFile), " 1500\r\nx\r\n");  // the probe changed nothing
+}
+
+}  // namespace
