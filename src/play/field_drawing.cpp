@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "art/colours.h"
 #include "kit/field_canvas.h"
-#include "play/play_colours.h"
 #include "state/angles.h"
 #include "state/random_source.h"
 

@@ -1,11 +1,11 @@
+#include "art/colours.h"
+#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/placement_rules.h"
-#include "play/play_colours.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
 namespace {
-constexpr int kRimRadius = 310;
 constexpr int kArcRadius = 250;
 
 QPointF polar(double r, double angle) {
@@ -25,7 +25,7 @@ void FrmTezra::PlaceOne() {
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->p2 = polar(kRimRadius, mLineAngle);
+    Line1[0]->p2 = polar(kFieldRadius, mLineAngle);
     picMain->update();
     PlaceSingle(g, sv.random, 170);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[0]);
@@ -61,7 +61,7 @@ void FrmTezra::FinishThreePlacement() {
 void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->p2 = polar(kRimRadius, mLineAngle);
+    Line1[0]->p2 = polar(kFieldRadius, mLineAngle);
     picMain->update();
     PlaceOrRefillThree(g, sv.random);
     mNearSlot = NearestSlot(g);
@@ -110,7 +110,7 @@ void FrmTezra::DrawScaleMarks() {
         radial(a, 0, 76, kCyan);
     }
     for (int a = 0; a <= 180; ++a) {
-        picMain->point(polar(kRimRadius, a), kWhite);
+        picMain->point(polar(kFieldRadius, a), kWhite);
     }
     for (int a = 0; a <= 180; a += 10) {
         radial(a, 300, 311, kWhite);
