@@ -21,7 +21,7 @@
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
-#include "state/sprites.h"
+#include "art/sprites.h"
 
 namespace {
 double microsecondsPerRun(int runs, const std::function<void()>& once) {
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString()};
+    Services services{state, run, clock, random, sound, nav, instance, QString(), QString()};
     nav.setServices(services);
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "art/painted_invader.h"
-#include "state/invader_art.h"
-#include "state/pixel_art.h"
-#include "state/sprites.h"
+#include "art/invader_art.h"
+#include "art/pixel_art.h"
+#include "art/sprites.h"
 
 namespace {
 constexpr int kIconColour = 2;

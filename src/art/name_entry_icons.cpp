@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "state/pixel_art.h"
+#include "art/pixel_art.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <string_view>
 
-#include "state/pixel_art.h"
-#include "state/star_field.h"
+#include "art/pixel_art.h"
+#include "art/star_field.h"
 
 namespace {
 

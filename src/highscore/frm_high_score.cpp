@@ -8,6 +8,7 @@
 #include "persist/data_files.h"
 #include "persist/number_text.h"
 #include "sound/sound_device.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
 
 void FrmHighScore::Form_Load() {
@@ -22,9 +23,9 @@ void FrmHighScore::Form_Load() {
     mName.clear();
     mKanaSet = 0;
     RefreshKeyCaptions();
-    mmcSound->setFileName(sv.state.gAppDir + "wav_pyu.wav");
-    mmcOpening->setFileName(sv.state.gAppDir + "wav_clea.wav");
-    mmcOpening->command("sound");
+    mmcSound->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::Pyu));
+    mmcOpening->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::StageClear));
+    mmcOpening->command(SoundCommand::Sound);
     picKey->setFocus();
 }
 
@@ -44,7 +45,7 @@ void FrmHighScore::cmdKey_Click(int array, int index) {
 }
 
 void FrmHighScore::cmdKana_Click() {
-    mmcSound->command("sound");
+    mmcSound->command(SoundCommand::Sound);
     mKanaSet = mKanaSet == 0 ? 1 : 0;
     RefreshKeyCaptions();
 }
@@ -53,19 +54,19 @@ void FrmHighScore::cmdBS_Click() {
     if (mName.isEmpty()) {
         return;
     }
-    mmcSound->command("sound");
+    mmcSound->command(SoundCommand::Sound);
     mName = WithoutLastCharacter(mName);
     ShowName();
 }
 
 void FrmHighScore::cmdDel_Click() {
-    mmcSound->command("sound");
+    mmcSound->command(SoundCommand::Sound);
     mName.clear();
     ShowName();
 }
 
 void FrmHighScore::cmdOk_Click() {
-    mmcSound->command("sound");
+    mmcSound->command(SoundCommand::Sound);
     sv.state.gHiName = mName;
     SaveHighScore(sv.state);
     emit closed();
@@ -92,7 +93,7 @@ void FrmHighScore::AddCharacter(char32_t c) {
     if (NameLength(mName) >= kMaxNameLength || !IsNameCharacter(c)) {
         return;
     }
-    mmcSound->command("sound");
+    mmcSound->command(SoundCommand::Sound);
     const char32_t one[] = {c};
     mName += QString::fromUcs4(one, 1);
     ShowName();

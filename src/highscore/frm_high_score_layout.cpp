@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "art/colours.h"
 #include "art/name_entry_icons.h"
 #include "highscore/frm_high_score.h"
 #include "kit/controls.h"
@@ -9,8 +10,6 @@
 #include "sound/sound_device.h"
 
 namespace {
-const QColor kBlue(0, 0, 255);
-const QColor kShadow(192, 192, 192);
 
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -21,7 +20,7 @@ void AddShadowedHeading(QWidget* parent, int index, const QString& text, QRect b
                         QPoint shadowOffset, const QFont& font) {
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
     new GameLabel(parent, Indexed("lblT", index + 1), text, box.translated(shadowOffset), font,
-                  kShadow, std::nullopt, centred);
+                  kLightGrey, std::nullopt, centred);
     new GameLabel(parent, Indexed("lblT", index), text, box, font, kBlue, std::nullopt, centred);
 }
 }  // namespace
@@ -49,9 +48,9 @@ void FrmHighScore::BuildHeading() {
     QWidget* picD1 = MakePanel(this, "picD1", {234, 8, 169, 49}, QColor(128, 255, 255));
     new GameLabel(picD1, "lblD(2)", "とくてん", {3, 17, 44, 12}, PGothicFont(8.25), Qt::black);
     lblPoint = new GameLabel(picD1, "lblPoint", "", {56, 11, 104, 24}, GothicFont(14.25, true),
-                             QColor(255, 0, 255), QColor(0, 0, 0), Qt::AlignCenter);
+                             kMagenta, kBlack, Qt::AlignCenter);
 
-    QWidget* picD = MakePanel(this, "picD", {40, 72, 329, 65}, QColor(0, 0, 128));
+    QWidget* picD = MakePanel(this, "picD", {40, 72, 329, 65}, kNavy);
     new GameLabel(picD, "lblD(3)", "あなたの名前を記ろくします。 （10文字まで）", {43, 2, 242, 13},
                   PGothicFont(9), Qt::white);
     const QPalette system = QApplication::palette();
@@ -64,7 +63,7 @@ void FrmHighScore::BuildHeading() {
 }
 
 void FrmHighScore::BuildKeyboard() {
-    picKey = MakePanel(this, "picKey", {0, 144, 409, 297}, QColor(255, 255, 0));
+    picKey = MakePanel(this, "picKey", {0, 144, 409, 297}, kYellow);
     // The input method stays on for the panel that holds the focus, whatever key was clicked.
     picKey->setAttribute(Qt::WA_InputMethodEnabled);
     picKey->setFocusPolicy(Qt::ClickFocus);

@@ -4,7 +4,7 @@
 namespace {
 void playEffect(SoundDevice& device) {
     device.setCommandFlag(false);
-    device.command("sound");
+    device.command(SoundCommand::Sound);
 }
 }  // namespace
 
@@ -35,8 +35,8 @@ void FrmTezra::SoundStageClear() {
 
 void FrmTezra::SoundDen() {
     mmcDen->setCommandFlag(false);
-    mmcDen->command("prev");
-    mmcDen->command("play");
+    mmcDen->command(SoundCommand::Prev);
+    mmcDen->command(SoundCommand::Play);
 }
 
 void FrmTezra::PlayBgm() {
@@ -52,18 +52,18 @@ void FrmTezra::PlayBgm() {
     }
     if (on != 0) {
         mBgmLoop = 1;
-        mmcMidi->command("open");
-        mmcMidi->command("play");
+        mmcMidi->command(SoundCommand::Open);
+        mmcMidi->command(SoundCommand::Play);
     } else {
         mBgmLoop = 0;
-        mmcMidi->command("close");
+        mmcMidi->command(SoundCommand::Close);
     }
 }
 
 void FrmTezra::StopBgm() {
     mBgmLoop = 0;
-    mmcMidi->command("stop");
-    mmcMidi->command("close");
+    mmcMidi->command(SoundCommand::Stop);
+    mmcMidi->command(SoundCommand::Close);
 }
 
 void FrmTezra::optOnOff_Click(int index) {
@@ -77,10 +77,10 @@ void FrmTezra::optOnOff_Click(int index) {
 
 void FrmTezra::mmcMidi_Done() {
     if (mBgmLoop != 0 && sv.state.gBgmOn != 0) {
-        mmcMidi->command("seek");
-        mmcMidi->command("prev");
-        mmcMidi->command("play");
+        mmcMidi->command(SoundCommand::Seek);
+        mmcMidi->command(SoundCommand::Prev);
+        mmcMidi->command(SoundCommand::Play);
     } else {
-        mmcMidi->command("close");
+        mmcMidi->command(SoundCommand::Close);
     }
 }

@@ -1,13 +1,14 @@
+#include "art/colours.h"
 #include "kit/keys.h"
 #include "kit/navigator.h"
 #include "play/entry_rules.h"
 #include "play/frm_tezra.h"
-#include "play/play_colours.h"
 #include "state/game_state.h"
 
 void FrmTezra::Form_KeyPress(char32_t keyAscii) {
     GameState& g = sv.state;
-    if (mBusy == 1) {
+    // During the miss follow-up's shake the player may already aim again.
+    if (phase_ != PlayPhase::Aiming && phase_ != PlayPhase::MissFollowUp) {
         return;
     }
     if (keyAscii == KeyCode::Space) {
@@ -59,6 +60,7 @@ void FrmTezra::cmdShoot_Click() {
     SoundPo();
     g.gTarget = TargetSlot(g, aimedDirection());
     mBusy = 1;
+    setPhase(PlayPhase::Fan);
     cmdShoot->hide();
     picMain->setFocus();
     lblMsg[0]->hide();

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "art/colours.h"
 #include "kit/field_canvas.h"
-#include "play/play_colours.h"
+#include "play/field_geometry.h"
 #include "state/angles.h"
 #include "state/random_source.h"
 
 namespace {
-constexpr int kRimRadius = 310;
 constexpr int kArrowRadius = 250;
 constexpr int kArrowStroke = 10;
 
@@ -50,7 +50,7 @@ void DrawProtractor(FieldCanvas& field) {
         radial(a, 0, 76, kCyan);
     }
     for (int a = 0; a <= 180; ++a) {
-        field.point(polar(kRimRadius, a), kWhite);
+        field.point(polar(kFieldRadius, a), kWhite);
     }
     for (int a = 0; a <= 180; a += 10) {
         radial(a, 300, 311, kWhite);

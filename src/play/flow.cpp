@@ -1,9 +1,11 @@
 #include <cmath>
 
+#include "art/colours.h"
 #include "kit/navigator.h"
+#include "play/field_geometry.h"
 #include "play/flow_rules.h"
 #include "play/frm_tezra.h"
-#include "play/play_colours.h"
+#include "play/prompts.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
 #include "state/game_state.h"
@@ -16,16 +18,16 @@ void FrmTezra::tmrAfterHit_Timer() {
     tmrAfterHit->setEnabled(false);
     GameState& g = sv.state;
     mBusy = 1;
-    ++hitTick;
+    ++hitTick_;
     const HitFollowUp ticks = HitFollowUpFor(g.gLevel);
-    if (hitTick == ticks.hideTick && g.gTarget != kEmptySlot) {
+    if (hitTick_ == ticks.hideTick && g.gTarget != kEmptySlot) {
         imgInv.at(g.gTarget)->hide();
     }
-    if (hitTick == ticks.endTick) {
+    if (hitTick_ == ticks.endTick) {
         if (g.gLevel == 3) {
             lblHitPoint->hide();
         }
-        hitTick = 0;
+        hitTick_ = 0;
         NextRound();
         return;
     }
@@ -34,16 +36,17 @@ void FrmTezra::tmrAfterHit_Timer() {
 
 void FrmTezra::tmrAfterMiss_Timer() {
     tmrAfterMiss->setEnabled(false);
-    ++missTick;
+    ++missTick_;
     const MissFollowUp ticks = MissFollowUpFor(sv.state.gLevel);
-    if (missTick <= ticks.lastShakeTick) {
-        setFieldTop(picMain->y() + (missTick % 2 == 1 ? -2 : 2));
-    } else if (missTick == ticks.putBackTick) {
+    if (missTick_ <= ticks.lastShakeTick) {
+        setFieldTop(picMain->y() + (missTick_ % 2 == 1 ? -2 : 2));
+    } else if (missTick_ == ticks.putBackTick) {
         setFieldTop(kFieldRestTop);
-    } else if (missTick == ticks.endTick) {
-        missTick = 0;
+    } else if (missTick_ == ticks.endTick) {
+        missTick_ = 0;
         // A shot fired during the shake owns the field now: leave it alone.
         if (mBusy == 0) {
+            setPhase(PlayPhase::Aiming);
             RedrawField();
             if (sv.state.gStage == 3) {
                 DrawCountArrow();
@@ -61,7 +64,7 @@ void FrmTezra::tmrWatch_Timer() {
         lblMsg[0]->hide();
         cmdHelp->setEnabled(false);
         Frame1->setEnabled(false);
-        blinkTick = 0;
+        blinkTick_ = 0;
         tmrWatch->setEnabled(true);
         return;
     }
@@ -78,13 +81,13 @@ void FrmTezra::tmrWatch_Timer() {
         lblMsg[0]->setCaption(kPromptType);
         lblMsg[0]->setBackground(kBlinkPurple);
     }
-    ++blinkTick;
-    if (blinkTick <= 4) {
+    ++blinkTick_;
+    if (blinkTick_ <= 4) {
         lblMsg[0]->show();
-    } else if (blinkTick == 5) {
+    } else if (blinkTick_ == 5) {
         lblMsg[0]->hide();
     } else {
-        blinkTick = 0;
+        blinkTick_ = 0;
     }
     tmrWatch->setEnabled(true);
 }
@@ -100,6 +103,7 @@ void FrmTezra::lockControlsForEndSequence() {
 void FrmTezra::BeginStageClear() {
     GameState& g = sv.state;
     mBusy = 1;
+    setPhase(PlayPhase::StageClear);
     cmdShoot->hide();
     RedrawField();
     stopAllTimers();
@@ -118,15 +122,15 @@ void FrmTezra::BeginStageClear() {
         const int y = static_cast<int>(std::lround(picMain->toScreen(0, tops[i]).y()));
         lblClearMsg[i]->move(lblClearMsg[i]->x(), y + FieldCanvas::kBorder);
     }
-    clearTick = 0;
+    clearTick_ = 0;
     tmrMsgSClear->setEnabled(true);
 }
 
 void FrmTezra::tmrMsgSClear_Timer() {
     tmrMsgSClear->setEnabled(false);
     mBusy = 1;
-    ++clearTick;
-    const ClearStep step = ClearStepFor(clearTick);
+    ++clearTick_;
+    const ClearStep step = ClearStepFor(clearTick_);
     if (step == ClearStep::ShowAndSound || step == ClearStep::Show) {
         lblClearMsg[1]->show();
         lblClearMsg[0]->show();
@@ -141,17 +145,17 @@ void FrmTezra::tmrMsgSClear_Timer() {
         tmrMsgSClear->setEnabled(true);
         return;
     }
-    clearTick = 0;
+    clearTick_ = 0;
     emit ended(PlayOutcome::StageCleared);
 }
 
 void FrmTezra::EndPlay() {
     stopAllTimers();
     // The next shot after a continue starts from its first tick.
-    fan = FanState{};
-    shotStep = 0;
-    hitTick = 0;
-    missTick = 0;
+    fan_ = FanState{};
+    shotStep_ = 0;
+    hitTick_ = 0;
+    missTick_ = 0;
     setFieldTop(kFieldRestTop);
     lockControlsForEndSequence();
     mBusy = 1;
@@ -166,37 +170,38 @@ void FrmTezra::EndPlay() {
 
 void FrmTezra::BeginAllClear() {
     EndPlay();
+    setPhase(PlayPhase::AllClear);
     HidePlayArea();
     emit ended(PlayOutcome::AllClear);
 }
 
 void FrmTezra::tmrGameOver1_Timer() {
     tmrGameOver1->setEnabled(false);
-    ++flashTick;
-    if (flashTick == 1) {
-        savedPicture = picMain->picture();
-        blankPicture = QImage();
-    } else if (flashTick <= 10) {
-        const bool even = flashTick % 2 == 0;
+    ++flashTick_;
+    if (flashTick_ == 1) {
+        savedPicture_ = picMain->picture();
+        blankPicture_ = QImage();
+    } else if (flashTick_ <= 10) {
+        const bool even = flashTick_ % 2 == 0;
         setFieldTop(picMain->y() + (even ? -2 : 2));
-        picMain->setPicture(even ? blankPicture : savedPicture);
-        if (flashTick == 2 || flashTick == 6) {
+        picMain->setPicture(even ? blankPicture_ : savedPicture_);
+        if (flashTick_ == 2 || flashTick_ == 6) {
             SoundDen();
         }
-    } else if (flashTick == 11) {
+    } else if (flashTick_ == 11) {
         setFieldTop(kFieldRestTop);
-        picMain->setPicture(savedPicture);
-        savedPicture = QImage();
-        blankPicture = QImage();
+        picMain->setPicture(savedPicture_);
+        savedPicture_ = QImage();
+        blankPicture_ = QImage();
     } else {
-        flashTick = 0;
+        flashTick_ = 0;
         RedrawField();
         for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
             line->setColour(kWhite);
         }
         const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
-        Line2->setP2({AngleX(310, a), AngleY(310, a)});
-        typeTick = 0;
+        Line2->setP2({AngleX(kFieldRadius, a), AngleY(kFieldRadius, a)});
+        typeTick_ = 0;
         tmrGameOver2->setEnabled(true);
         return;
     }
@@ -210,13 +215,13 @@ int FrmTezra::attackerAngle() const {
 void FrmTezra::tmrGameOver2_Timer() {
     tmrGameOver2->setEnabled(false);
     mBusy = 1;
-    if (typeTick < 50) {
-        if (typeTick <= 12) {
-            overText[0] = OverLine0(attackerAngle(), typeTick);
-        } else if (typeTick <= 23) {
-            overText[1] = OverLine1(typeTick);
+    if (typeTick_ < 50) {
+        if (typeTick_ <= 12) {
+            overText_[0] = OverLine0(attackerAngle(), typeTick_);
+        } else if (typeTick_ <= 23) {
+            overText_[1] = OverLine1(typeTick_);
         }
-        switch (TypeSoundFor(typeTick)) {
+        switch (TypeSoundFor(typeTick_)) {
             case TypeSound::Click:
                 SoundClick();
                 break;
@@ -226,15 +231,15 @@ void FrmTezra::tmrGameOver2_Timer() {
             case TypeSound::None:
                 break;
         }
-        lblOverMsg[0]->setCaption(overText[0]);
-        lblOverMsg[1]->setCaption(overText[1]);
-        ++typeTick;
+        lblOverMsg[0]->setCaption(overText_[0]);
+        lblOverMsg[1]->setCaption(overText_[1]);
+        ++typeTick_;
         tmrGameOver2->setEnabled(true);
         return;
     }
-    typeTick = 0;
+    typeTick_ = 0;
     for (int i = 0; i < 2; ++i) {
-        overText[i].clear();
+        overText_[i].clear();
         lblOverMsg[i]->setCaption("");
         lblOverMsg[i]->show();
     }

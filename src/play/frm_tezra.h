@@ -9,6 +9,7 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
+#include "play/play_phase.h"
 #include "play/shot_rules.h"
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
@@ -31,6 +32,18 @@ class FrmTezra : public Screen {
     void Form_KeyPress(char32_t keyAscii) override;
     bool KeepsKey(int keyCode) const override;
     void AfterModal(ScreenId closed) override;
+
+    PlayPhase phase() const { return phase_; }
+    // The field, for screens laid over it.
+    const FieldCanvas& field() const { return *picMain; }
+
+  signals:
+    void ended(PlayOutcome outcome);
+    void phaseChanged(PlayPhase phase);
+
+  private:
+    // Tests reach the inside through one probe.
+    friend class PlayProbe;
 
     // --- controls -------------------------------------------------------------------------
     QWidget* picLevelDisp;
@@ -83,6 +96,7 @@ class FrmTezra : public Screen {
     std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;
 
     // --- screen state ---------------------------------------------------------------------
+    PlayPhase phase_ = PlayPhase::Aiming;
     Int16 mBusy;
     Int16 mImgOfsX;
     std::array<Int16, 4> mPoints{};
@@ -92,19 +106,19 @@ class FrmTezra : public Screen {
     Int16 mBgmLoop;
 
     // State the sequences keep between ticks.
-    FanState fan;
-    Int16 shotStep;
-    std::array<Int16, 3> invFrame{};
-    std::array<Int16, 3> invBand{};
-    Int16 hitTick;
-    Int16 missTick;
-    Int16 blinkTick;
-    Int16 clearTick;
-    Int16 flashTick;
-    QImage savedPicture;
-    QImage blankPicture;
-    Int16 typeTick;
-    std::array<QString, 2> overText;
+    FanState fan_;
+    Int16 shotStep_;
+    std::array<Int16, 3> invFrame_{};
+    std::array<Int16, 3> invBand_{};
+    Int16 hitTick_;
+    Int16 missTick_;
+    Int16 blinkTick_;
+    Int16 clearTick_;
+    Int16 flashTick_;
+    QImage savedPicture_;
+    QImage blankPicture_;
+    Int16 typeTick_;
+    std::array<QString, 2> overText_;
 
     // --- set-up (stage_setup.cpp) ---------------------------------------------------------
     void InitPlayScreen();
@@ -167,10 +181,7 @@ class FrmTezra : public Screen {
     void optOnOff_Click(int index);
     void mmcMidi_Done();
 
-  signals:
-    void ended(PlayOutcome outcome);
-
-  private:
+    void setPhase(PlayPhase phase);
     void buildControls();
     void buildTimers();
     void buildSoundDevices();

@@ -1,10 +1,11 @@
 #include <QGroupBox>
 
+#include "art/colours.h"
+#include "art/field_background.h"
+#include "art/icons.h"
 #include "kit/fonts.h"
-#include "play/field_background.h"
 #include "play/frm_tezra.h"
-#include "play/play_colours.h"
-#include "state/icons.h"
+#include "play/prompts.h"
 
 namespace {
 // Children of the field are placed in its drawing area, inside the border.
@@ -41,9 +42,9 @@ void FrmTezra::buildControls() {
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(215, -4, 124, 38);
     QPalette framePalette = Frame1->palette();
-    framePalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-    framePalette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
-    framePalette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    framePalette.setColor(QPalette::Disabled, QPalette::WindowText, kMidGrey);
+    framePalette.setColor(QPalette::Disabled, QPalette::ButtonText, kMidGrey);
+    framePalette.setColor(QPalette::Disabled, QPalette::Text, kMidGrey);
     Frame1->setPalette(framePalette);
     lblBGM = new GameLabel(Frame1, "lblBGM", "BGM", {17, 14, 35, 19}, PGothicFont(11.25), kBlack);
     optOnOff[1] = new QRadioButton("ON", Frame1);
@@ -64,7 +65,7 @@ void FrmTezra::buildControls() {
     lblHiName = new GameLabel(picHiScore, "lblHiName", "", {136, 4, 145, 13}, GothicFont(9.75),
                               kYellow, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
 
-    picMain = new FieldCanvas(this, 631, 350);
+    picMain = new FieldCanvas(this, kFieldWidth, kFieldHeight);
     picMain->setObjectName("picMain");
     picMain->move(-1, 36);
     picMain->setFillColour(kRed);

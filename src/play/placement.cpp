@@ -1,12 +1,12 @@
+#include "art/colours.h"
 #include "play/field_drawing.h"
+#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/placement_rules.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
-namespace {
-constexpr int kRimRadius = 310;
-}  // namespace
+namespace {}  // namespace
 
 void FrmTezra::PlaceOne() {
     GameState& g = sv.state;
@@ -20,7 +20,7 @@ void FrmTezra::PlaceOne() {
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->setP2({AngleX(kRimRadius, mLineAngle), AngleY(kRimRadius, mLineAngle)});
+    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
     PlaceSingle(g, sv.random, 170);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[0]);
     DrawCountArrow();
@@ -55,7 +55,7 @@ void FrmTezra::FinishThreePlacement() {
 void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
     mLineAngle = g.gLastAngle1;
-    Line1[0]->setP2({AngleX(kRimRadius, mLineAngle), AngleY(kRimRadius, mLineAngle)});
+    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
     PlaceOrRefillThree(g, sv.random);
     mNearSlot = NearestSlot(g);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[NearestSlot(g)]);

@@ -1,27 +1,28 @@
 #include "play/field_drawing.h"
+#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
 namespace {
 constexpr int kFanRadius = 35;
-constexpr int kShotRange = 310;
 constexpr int kMissPenalty = 30;
 }  // namespace
 
 void FrmTezra::tmrOugi_Timer() {
     tmrOugi->setEnabled(false);
     GameState& g = sv.state;
-    const FanTick tick = StepFan(fan, g.gStage, mLineAngle, mLineDir, g.gInputAngle);
+    const FanTick tick = StepFan(fan_, g.gStage, mLineAngle, mLineDir, g.gInputAngle);
     if (tick.slice) {
         DrawFanWedge(*picMain, kFanRadius, *tick.slice);
     }
     if (tick.finished) {
-        fan.fanActive = 0;
+        fan_.fanActive = 0;
         if ((g.gStage == 1 || g.gStage == 2) && g.gInputAngle < 45) {
             // The upper strand would show through a narrow fan.
             Line1[1]->setP1({33, Line1[1]->p1().y()});
         }
+        setPhase(PlayPhase::Shot);
         tmrS->setEnabled(true);
         return;
     }
@@ -33,17 +34,17 @@ void FrmTezra::tmrS_Timer() {
     tmrS->setEnabled(false);
     GameState& g = sv.state;
     const int d = aimedDirection();
-    const double length = ShotLength(shotStep);
+    const double length = ShotLength(shotStep_);
     DrawShotLine(*Line2, length, d);
-    if (shotStep < 5) {
-        if (shotStep == 0) {
+    if (shotStep_ < 5) {
+        if (shotStep_ == 0) {
             SoundShoot();
         }
-        ++shotStep;
+        ++shotStep_;
         tmrS->setEnabled(true);
         return;
     }
-    shotStep = 0;
+    shotStep_ = 0;
     if (g.gTarget != kEmptySlot) {
         const int t = g.gTarget;
         tmrInv.at(t)->setEnabled(false);
@@ -52,7 +53,7 @@ void FrmTezra::tmrS_Timer() {
         SoundPyu();
         ScoreHit();
     } else {
-        DrawMissBurst(AngleX(kShotRange, d), AngleY(kShotRange, d));
+        DrawMissBurst(AngleX(kFieldRadius, d), AngleY(kFieldRadius, d));
         SoundDen();
         HandleMiss();
     }
@@ -82,7 +83,8 @@ void FrmTezra::ScoreHit() {
     g.gLastAngle3 = g.gLastAngle2;
     g.gLastAngle2 = g.gLastAngle1;
     g.gLastAngle1 = aimedDirection();
-    hitTick = 0;
+    hitTick_ = 0;
+    setPhase(PlayPhase::HitFollowUp);
     tmrAfterHit->setEnabled(true);
 }
 
@@ -99,7 +101,8 @@ void FrmTezra::HandleMiss() {
     ShowHitMessage();
     g.gInputAngle = 0;
     ShowInputAngle();
-    missTick = 0;
+    missTick_ = 0;
+    setPhase(PlayPhase::MissFollowUp);
     tmrAfterMiss->setEnabled(true);
 }
 

@@ -2,14 +2,10 @@
 
 #include <cmath>
 
+#include "art/colours.h"
 #include "state/random_source.h"
 
 namespace {
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kCyan(0, 255, 255);
-const QColor kWhite(255, 255, 255);
 
 FanTick begin(FanState& fan, float from, float to) {
     fan.fanFrom = from;

@@ -1,5 +1,8 @@
 #include "play/stage_rules.h"
 
+#include "play/field_geometry.h"
+#include "sound/sound_files.h"
+
 std::optional<LevelRules> RulesForLevel(int level) {
     switch (level) {
         case 1:
@@ -14,16 +17,22 @@ std::optional<LevelRules> RulesForLevel(int level) {
 }
 
 std::optional<StageRules> RulesForStage(int stage) {
-    const QLineF right(0, 0, 310, 0);
-    const QLineF upperStrand(1, 1, 310, 1);
+    const QLineF right(0, 0, kFieldRadius, 0);
+    const QLineF upperStrand(1, 1, kFieldRadius, 1);
+    const QLineF up(0, 0, 0, kFieldRadius);
+    // Units count from the cannon; stage 2 mirrors the field so that 0 degrees is on the left.
+    const double width = kFieldWidth;
+    const double left = -kFieldCannon.x();
     switch (stage) {
         case 1:
-            return StageRules{631, -315, 274, -16, right, false, upperStrand, true, "midi0001.mid"};
+            return StageRules{
+                width, left, 274, -16, right, false, upperStrand, true, kStageTuneFiles[0]};
         case 2:
-            return StageRules{-631, 315, 310, 16, right, false, upperStrand, true, "midi0002.mid"};
+            return StageRules{-width,      -left, kFieldRadius,      16, right, false,
+                              upperStrand, true,  kStageTuneFiles[1]};
         case 3:
-            return StageRules{631,  -315,        std::nullopt, -16,           QLineF(0, 0, 0, 310),
-                              true, upperStrand, false,        "midi0003.mid"};
+            return StageRules{width,       left,  std::nullopt,      -16, up, true,
+                              upperStrand, false, kStageTuneFiles[2]};
         default:
             return std::nullopt;
     }

@@ -2,11 +2,13 @@
 #include <QScreen>
 #include <cmath>
 
+#include "art/colours.h"
 #include "persist/data_files.h"
 #include "persist/number_text.h"
+#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
-#include "play/play_colours.h"
 #include "play/stage_rules.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
 
 void FrmTezra::Form_Load() {
@@ -46,7 +48,7 @@ void FrmTezra::SetupStage() {
 
     QString musicFile;
     if (const auto stage = RulesForStage(g.gStage)) {
-        picMain->setScale(stage->scaleLeft, 313, stage->scaleWidth, -350);
+        picMain->setScale(stage->scaleLeft, kFieldCannon.y(), stage->scaleWidth, -kFieldHeight);
         if (stage->zeroMarkLeft) {
             lbl0LR->move(picMain->toScreen(*stage->zeroMarkLeft, 0).x() + FieldCanvas::kBorder,
                          lbl0LR->y());
@@ -79,17 +81,17 @@ void FrmTezra::SetupStage() {
     if (!musicFile.isEmpty()) {
         mmcMidi->setFileName(g.gAppDir + musicFile);
     }
-    const std::pair<SoundDevice*, const char*> effects[] = {
-        {mmcShoot.get(), "wav_shot.wav"}, {mmcPyu.get(), "wav_pyu.wav"},
-        {mmcDen.get(), "wav_den.wav"},    {mmcBu[0].get(), "wav_bu0.wav"},
-        {mmcBu[1].get(), "wav_bu1.wav"},  {mmcPo.get(), "wav_po.wav"},
-        {mmcPu.get(), "wav_pu.wav"},      {mmcClick.get(), "wav_clic.wav"},
-        {mmcGun.get(), "wav_gun.wav"},    {mmcSClear.get(), "wav_clea.wav"},
+    const std::pair<SoundDevice*, SoundEffect> effects[] = {
+        {mmcShoot.get(), SoundEffect::Shot},  {mmcPyu.get(), SoundEffect::Pyu},
+        {mmcDen.get(), SoundEffect::Den},     {mmcBu[0].get(), SoundEffect::Step0},
+        {mmcBu[1].get(), SoundEffect::Step1}, {mmcPo.get(), SoundEffect::Po},
+        {mmcPu.get(), SoundEffect::Pu},       {mmcClick.get(), SoundEffect::Click},
+        {mmcGun.get(), SoundEffect::Gun},     {mmcSClear.get(), SoundEffect::StageClear},
     };
-    for (auto [device, file] : effects) {
-        device->setFileName(g.gAppDir + file);
+    for (auto [device, effect] : effects) {
+        device->setFileName(g.gAppDir + EffectFile(effect));
     }
-    mmcDen->command("open");
+    mmcDen->command(SoundCommand::Open);
     PlayBgm();
 
     lblStage->setCaption(QString::number(g.gStage));
@@ -127,16 +129,25 @@ void FrmTezra::NextRound() {
         case Placement::None:
             break;
     }
+    setPhase(PlayPhase::Aiming);
 }
 
 void FrmTezra::Form_Unload() {
     for (SoundDevice* device :
          {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(), mmcBu[1].get(), mmcPo.get(),
           mmcPu.get(), mmcClick.get(), mmcGun.get(), mmcSClear.get()}) {
-        device->command("close");
+        device->command(SoundCommand::Close);
     }
-    mmcMidi->command("close");
+    mmcMidi->command(SoundCommand::Close);
     SaveMusicSetting(sv.state);
+}
+
+void FrmTezra::setPhase(PlayPhase phase) {
+    if (phase_ == phase) {
+        return;
+    }
+    phase_ = phase;
+    emit phaseChanged(phase);
 }
 
 void FrmTezra::setFieldTop(int top) {

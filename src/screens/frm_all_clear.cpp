@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <cmath>
 
+#include "art/colours.h"
 #include "art/painted_invader.h"
 #include "kit/fonts.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -20,7 +22,6 @@ struct Line {
     QFont font;
 };
 
-const QColor kSilver(192, 192, 192);
 constexpr int kLastMessageStep = 12;
 
 }  // namespace
@@ -48,7 +49,7 @@ FrmAllClear::FrmAllClear(Services& services)
     };
     // Created in stacking order: the shadows first, the coloured lines over them.
     for (const Line& line : lines) {
-        make(line.shadow, line, line.shadowAt, kSilver);
+        make(line.shadow, line, line.shadowAt, kLightGrey);
     }
     for (const Line& line : lines) {
         make(line.index, line, line.geometry.topLeft(), line.colour);
@@ -59,11 +60,11 @@ FrmAllClear::FrmAllClear(Services& services)
     connect(cmdEnd, &QPushButton::clicked, this, &FrmAllClear::cmdEnd_Click);
     tmrMsg = makeTimer(500, false, [this] { tmrMsg_Timer(); });
     tmrPaint = makeTimer(100, false, [this] { tmrPaint_Timer(); });
-    mmcAllClear = makeWave("mmcAllClear", "wav_all.wav");
-    const char* effects[] = {"wav_pyu.wav", "wav_pu.wav",  "wav_popi.wav",
-                             "wav_po.wav",  "wav_bu0.wav", "wav_bu1.wav"};
+    mmcAllClear = makeWave("mmcAllClear", EffectFile(SoundEffect::AllClear));
+    const SoundEffect effects[] = {SoundEffect::Pyu, SoundEffect::Pu,    SoundEffect::Popi,
+                                   SoundEffect::Po,  SoundEffect::Step0, SoundEffect::Step1};
     for (int i = 0; i < 6; ++i) {
-        mmcD.at(i) = makeWave(QString("mmcD(%1)").arg(i), effects[i]);
+        mmcD.at(i) = makeWave(QString("mmcD(%1)").arg(i), EffectFile(effects[i]));
     }
 }
 
@@ -77,7 +78,7 @@ void FrmAllClear::Form_Load() {
 }
 
 void FrmAllClear::Form_Unload() {
-    mmcAllClear->command("close");
+    mmcAllClear->command(SoundCommand::Close);
 }
 
 void FrmAllClear::tmrMsg_Timer() {
@@ -85,7 +86,7 @@ void FrmAllClear::tmrMsg_Timer() {
     Int16& m = sv.run.allClearMsg;
     if (m == 0) {
         mmcAllClear->setCommandFlag(false);
-        mmcAllClear->command("sound");
+        mmcAllClear->command(SoundCommand::Sound);
     }
     showLines(m != 3 && m != 7 && m != 11);
     if (m == kLastMessageStep) {
@@ -126,7 +127,7 @@ void FrmAllClear::tmrPaint_Timer() {
 void FrmAllClear::PlayEffect(int index) {
     SoundDevice& device = *mmcD.at(index);
     device.setCommandFlag(false);
-    device.command("sound");
+    device.command(SoundCommand::Sound);
 }
 
 void FrmAllClear::cmdOk_Click() {

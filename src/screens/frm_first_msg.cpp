@@ -2,8 +2,8 @@
 
 #include <QPixmap>
 
+#include "art/colours.h"
 #include "kit/fonts.h"
-#include "play/play_colours.h"
 #include "state/game_state.h"
 
 namespace {

@@ -2,26 +2,27 @@
 
 #include <QPixmap>
 
+#include "art/colours.h"
 #include "kit/fonts.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
 #include "state/run_memory.h"
 
 namespace {
-constexpr int kGreen = 2;
+constexpr int kGreenBand = 2;
 constexpr int kEnlarged = 96;
 }  // namespace
 
 FrmGameOver::FrmGameOver(Services& services)
     : OverFieldScreen(services, ScreenId::GameOver, kName) {
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
-    lblGameOver =
-        new GameLabel(this, "lblGameOver", "ゲーム オーバー", {0, 16, 625, 81},
-                      PGothicFont(48, true, true), QColor(255, 0, 0), std::nullopt, centred);
+    lblGameOver = new GameLabel(this, "lblGameOver", "ゲーム オーバー", {0, 16, 625, 81},
+                                PGothicFont(48, true, true), kRed, std::nullopt, centred);
     imgInv = new QLabel(this);
     imgInv->setObjectName("imgInv");
     imgInv->setGeometry(264, 104, kEnlarged, kEnlarged);
-    lblMsg = new GameLabel(this, "lblMsg", "", {0, 232, 625, 41}, PGothicFont(15.75, true),
-                           QColor(255, 255, 0), std::nullopt, centred);
+    lblMsg = new GameLabel(this, "lblMsg", "", {0, 232, 625, 41}, PGothicFont(15.75, true), kYellow,
+                           std::nullopt, centred);
     lblMsg->hide();
     const QFont font = DefaultControlFont();
     cmdContinue =
@@ -32,7 +33,7 @@ FrmGameOver::FrmGameOver(Services& services)
     connect(cmdCancel, &QPushButton::clicked, this, &FrmGameOver::cmdCancel_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &FrmGameOver::cmdEnd_Click);
     tmrDemo = makeTimer(800, false, [this] { tmrDemo_Timer(); });
-    mmcGameOver = makeWave("mmcGameOver", "wav_over.wav");
+    mmcGameOver = makeWave("mmcGameOver", EffectFile(SoundEffect::GameOver));
 }
 
 FrmGameOver::~FrmGameOver() = default;
@@ -44,7 +45,7 @@ void FrmGameOver::Form_Load() {
     g.gRetryFlag = 0;
     placeAndPaint(0, 0);
     mmcGameOver->setCommandFlag(false);
-    mmcGameOver->command("sound");
+    mmcGameOver->command(SoundCommand::Sound);
     lblMsg->setCaption(g.gLevel == 3 && g.gStage >= 2
                            ? "よくがんばったがもう一歩だ。 次はがんばってくれたまえ。"
                            : "地球をすくえるのは君しかいない。 がんばってくれたまえ。");
@@ -54,7 +55,7 @@ void FrmGameOver::Form_Load() {
 }
 
 void FrmGameOver::Form_Unload() {
-    mmcGameOver->command("close");
+    mmcGameOver->command(SoundCommand::Close);
 }
 
 void FrmGameOver::tmrDemo_Timer() {
@@ -62,8 +63,9 @@ void FrmGameOver::tmrDemo_Timer() {
     Int16& tick = sv.run.gameOverTick;
     // Pixel art grows without blur.
     imgInv->setPixmap(
-        PixelArt(sv.state.gInvPictures.at(kGreen).at(tick % 2).scaled(
-                     kEnlarged, kEnlarged, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+        PixelArt(sv.state.gInvPictures.at(kGreenBand)
+                     .at(tick % 2)
+                     .scaled(kEnlarged, kEnlarged, Qt::IgnoreAspectRatio, Qt::FastTransformation),
                  *imgInv));
     lblMsg->setVisible(tick / 3 == 0);
     tick = (tick + 1) % 4;

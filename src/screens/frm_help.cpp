@@ -1,8 +1,8 @@
 #include "screens/frm_help.h"
 
+#include "art/icons.h"
 #include "kit/controls.h"
 #include "kit/fonts.h"
-#include "state/icons.h"
 
 FrmHelp::FrmHelp(Services& services) : DialogScreen(services, ScreenId::Help, kName, "Tezra") {
     MakeImage(this, "imgD(0)", DialogInvaderIcon(), 32, 8);

@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "art/colours.h"
+#include "art/icons.h"
 #include "kit/fonts.h"
-#include "play/play_colours.h"
 #include "play/stage_rules.h"
 #include "screens/message_label.h"
 #include "state/game_state.h"
-#include "state/icons.h"
 
 namespace {
-const QColor kGreen(0, 255, 0);
-const QColor kShadowGrey(128, 128, 128);
 
 // The points table's rows, farthest invader first, then the miss.
 const QColor kRowColours[] = {kCyan, kGreen, kYellow, kRed, kMagenta};
@@ -110,7 +108,7 @@ void FrmStageMsg::buildMessages() {
         const int top = i == 0 ? 44 : 184;
         // The grey box lies under its label, 6 right and 4 down: a shadow.
         Shape1[i] =
-            MakePanel(this, QString("Shape1(%1)").arg(i), {120, top + 4, 336, 90}, kShadowGrey);
+            MakePanel(this, QString("Shape1(%1)").arg(i), {120, top + 4, 336, 90}, kMidGrey);
         lblMsg[i + 1] = new MessageLabel(
             this, QString("lblMsg(%1)").arg(i + 1), {114, top, 337, 89}, GothicFont(15.75),
             system.color(QPalette::Text), system.color(QPalette::Base));

@@ -1,9 +1,9 @@
 #include "screens/frm_ver.h"
 
+#include "art/icons.h"
 #include "kit/fonts.h"
 #include "screens/dialog_frame.h"
 #include "state/game_state.h"
-#include "state/icons.h"
 
 FrmVer::FrmVer(Services& services)
     : DialogScreen(services, ScreenId::Version, kName, "Tezraのバージョン情報") {

@@ -1,9 +1,10 @@
 #include "screens/message_screen.h"
 
+#include "art/icons.h"
 #include "kit/controls.h"
 #include "kit/fonts.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
-#include "state/icons.h"
 
 MessageScreen::MessageScreen(Services& services, ScreenId id, const QString& name)
     : Screen(services, id, name) {
@@ -26,10 +27,10 @@ QPushButton* MessageScreen::makeGoButton(const QString& name, const QString& cap
 
 void MessageScreen::Form_Load() {
     sizeAndCentre(kClientWidth, kClientHeight);
-    mmcPopi->setFileName(sv.state.gAppDir + "wav_popi.wav");
+    mmcPopi->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::Popi));
 }
 
 void MessageScreen::PlayClick() {
     mmcPopi->setCommandFlag(false);
-    mmcPopi->command("sound");
+    mmcPopi->command(SoundCommand::Sound);
 }

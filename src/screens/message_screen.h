@@ -4,10 +4,9 @@
 #include <QPushButton>
 #include <memory>
 
+#include "art/colours.h"
 #include "kit/screen.h"
 #include "sound/sound_device.h"
-
-inline const QColor kNavy(0, 0, 128);
 
 // The navy windows that come before play, the read-me and the stage briefing: their caption,
 // their two buttons and the click their go-on button gives.

@@ -6,13 +6,15 @@
 #include "kit/field_canvas.h"
 #include "kit/keys.h"
 #include "kit/navigator.h"
+#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
 
 namespace {
 // The play field's size, for a screen shown without a play screen under it.
-constexpr int kFieldWidth = 631 + 2 * FieldCanvas::kBorder;
-constexpr int kFieldHeight = 350 + 2 * FieldCanvas::kBorder;
+constexpr int kFramedWidth = kFieldWidth + 2 * FieldCanvas::kBorder;
+constexpr int kFramedHeight = kFieldHeight + 2 * FieldCanvas::kBorder;
 }  // namespace
 
 OverFieldScreen::OverFieldScreen(Services& services, ScreenId id, const QString& name)
@@ -20,7 +22,7 @@ OverFieldScreen::OverFieldScreen(Services& services, ScreenId id, const QString&
     setWindowKind(WindowKind::Borderless);
     setCaption("");
     setKeyPreview(true);
-    mmcPopi = makeWave("mmcPopi", "wav_popi.wav");
+    mmcPopi = makeWave("mmcPopi", EffectFile(SoundEffect::Popi));
 }
 
 OverFieldScreen::~OverFieldScreen() = default;
@@ -33,16 +35,16 @@ void OverFieldScreen::Form_KeyDown(int keyCode, int shift) {
 
 void OverFieldScreen::placeAndPaint(int green, int blue) {
     if (const auto* play = qobject_cast<const FrmTezra*>(sv.nav.find(ScreenId::Play))) {
-        placeOver(*play->picMain);
+        placeOver(play->field());
     } else {
-        sizeAndCentre(kFieldWidth, kFieldHeight);
+        sizeAndCentre(kFramedWidth, kFramedHeight);
     }
     background_ = RedRampBackground(size(), green, blue);
     update();
 }
 
 void OverFieldScreen::Click() {
-    mmcPopi->command("sound");
+    mmcPopi->command(SoundCommand::Sound);
 }
 
 std::unique_ptr<SoundDevice> OverFieldScreen::makeWave(const QString& name, const QString& file) {

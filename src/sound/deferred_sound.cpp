@@ -28,7 +28,7 @@ class DeferredSoundSystem::Device : public SoundDevice {
     void setCommandFlag(bool flag) override {
         pass([flag](SoundDevice& d) { d.setCommandFlag(flag); });
     }
-    void command(const QString& cmd) override {
+    void command(SoundCommand cmd) override {
         pass([cmd](SoundDevice& d) { d.command(cmd); });
     }
 

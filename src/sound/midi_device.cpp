@@ -36,8 +36,8 @@ MidiDevice::~MidiDevice() {
     rewind();
 }
 
-void MidiDevice::command(const QString& cmd) {
-    switch (parseSoundCommand(cmd)) {
+void MidiDevice::command(SoundCommand cmd) {
+    switch (cmd) {
         case SoundCommand::Open:
             open();
             break;
@@ -57,7 +57,6 @@ void MidiDevice::command(const QString& cmd) {
             music_.clear();
             break;
         case SoundCommand::Sound:  // an effect's command; a sequencer has no use for it
-        case SoundCommand::Unknown:
             break;
     }
 }

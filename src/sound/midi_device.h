@@ -24,7 +24,7 @@ class MidiDevice : public SoundDevice {
 
     void setFileName(const QString& path) override { fileName_ = path; }
     void setCommandFlag(bool) override {}
-    void command(const QString& cmd) override;
+    void command(SoundCommand cmd) override;
 
   private:
     void open();

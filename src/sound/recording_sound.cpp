@@ -53,9 +53,9 @@ class RecordingDevice : public SoundDevice {
     void setCommandFlag(bool flag) override {
         record("CommandFlag", flag ? QStringLiteral("True") : QStringLiteral("False"));
     }
-    void command(const QString& cmd) override {
-        record("Command", cmd);
-        switch (parseSoundCommand(cmd)) {
+    void command(SoundCommand cmd) override {
+        record("Command", QLatin1String(SoundCommandName(cmd)));
+        switch (cmd) {
             case SoundCommand::Sound:
                 if (isEffect_) {
                     start();
@@ -73,7 +73,6 @@ class RecordingDevice : public SoundDevice {
                 close();
                 break;
             case SoundCommand::Open:
-            case SoundCommand::Unknown:
                 break;
         }
     }

@@ -7,7 +7,7 @@ class SilentDevice : public SoundDevice {
   public:
     void setFileName(const QString&) override {}
     void setCommandFlag(bool) override {}
-    void command(const QString&) override {}
+    void command(SoundCommand) override {}
 };
 
 // Devices for a game without sound.

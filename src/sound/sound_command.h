@@ -1,9 +1,15 @@
 #pragma once
 
-#include <QString>
+// What a screen asks of a sound device.
+enum class SoundCommand {
+    Open,   // load the file, silent
+    Sound,  // play an effect from its start
+    Prev,   // rewind
+    Play,   // play from where it stands
+    Seek,   // rewind
+    Stop,   // pause
+    Close,  // let go of the file
+};
 
-// The commands a real device understands; anything else is ignored.
-enum class SoundCommand { Open, Sound, Prev, Play, Seek, Stop, Close, Unknown };
-
-// Case and surrounding blanks do not matter: "Play", " play" and "play" are the same command.
-SoundCommand parseSoundCommand(const QString& text);
+// The command's lower-case name, as logs show it.
+const char* SoundCommandName(SoundCommand command);

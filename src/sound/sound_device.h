@@ -5,20 +5,20 @@
 #include <memory>
 #include <utility>
 
+#include "sound/sound_command.h"
+
 // The two kinds of sound device the game uses.
 enum class DeviceType { WaveAudio, Sequencer };
 
 // One invisible sound device of a screen. Every call returns at once and never fails: a missing
 // file, a missing sound font or no audio device simply gives silence.
-//
-// Commands: "open", "sound" (play the file from its start), "prev" (rewind an open device),
-// "play", "seek", "stop", "close". The command flag is set to false right before some commands.
+// The command flag is set to false right before some commands.
 class SoundDevice {
   public:
     virtual ~SoundDevice() = default;
     virtual void setFileName(const QString& path) = 0;
     virtual void setCommandFlag(bool flag) = 0;
-    virtual void command(const QString& cmd) = 0;
+    virtual void command(SoundCommand cmd) = 0;
 
     // Called on the UI thread when a piece played with "play" has ended.
     void onDone(std::function<void()> handler) { done_ = std::move(handler); }

@@ -90,8 +90,8 @@ void WaveDevice::release() {
     effect_.reset();
 }
 
-void WaveDevice::command(const QString& cmd) {
-    switch (parseSoundCommand(cmd)) {
+void WaveDevice::command(SoundCommand cmd) {
+    switch (cmd) {
         case SoundCommand::Sound:
             stop();
             load();
@@ -116,8 +116,6 @@ void WaveDevice::command(const QString& cmd) {
             break;
         case SoundCommand::Close:
             release();
-            break;
-        case SoundCommand::Unknown:
             break;
     }
 }

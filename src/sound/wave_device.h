@@ -22,7 +22,7 @@ class WaveDevice : public SoundDevice {
 
     void setFileName(const QString& path) override;
     void setCommandFlag(bool) override {}
-    void command(const QString& cmd) override;
+    void command(SoundCommand cmd) override;
 
   private:
     void load();

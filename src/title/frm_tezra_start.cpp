@@ -3,19 +3,19 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "art/colours.h"
 #include "art/demo_background.h"
+#include "art/icons.h"
+#include "art/sprites.h"
 #include "kit/fonts.h"
 #include "kit/keys.h"
 #include "kit/navigator.h"
 #include "kit/single_instance.h"
 #include "persist/data_files.h"
-#include "play/play_colours.h"
+#include "sound/sound_files.h"
 #include "state/game_state.h"
-#include "state/icons.h"
-#include "state/sprites.h"
 
 namespace {
-const QColor kDarkRed(192, 0, 0);
 constexpr int kFirstShortcut = 112;  // F1
 constexpr int kLastShortcut = 120;   // F9
 
@@ -110,7 +110,7 @@ void FrmTezraStart::Form_Load() {
     if (g.gScore < 1) {
         g.gScore = 300;
     }
-    mmcPopi->setFileName(g.gAppDir + "wav_popi.wav");
+    mmcPopi->setFileName(g.gAppDir + EffectFile(SoundEffect::Popi));
     ClickSound();
     // A title left during a shot must not start its successor's demonstration mid-flight.
     g.gDemoPhase = 0;
@@ -166,5 +166,5 @@ void FrmTezraStart::StartGame() {
 }
 
 void FrmTezraStart::ClickSound() {
-    mmcPopi->command("sound");
+    mmcPopi->command(SoundCommand::Sound);
 }

@@ -5,7 +5,7 @@
 #include "title/frm_tezra_start.h"
 
 namespace {
-constexpr int kCyan = 3;
+constexpr int kCyanBand = 3;
 constexpr int kFanRadius = 30;
 constexpr int kShotStep = 60;
 constexpr int kSweepTickMs = 200;
@@ -117,9 +117,9 @@ void FrmTezraStart::tmrInv_Timer() {
         hitHold -= 1;
     } else if (g.gTarget != 0) {
         invFrame = invFrame == 0 ? 1 : 0;
-        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyan][invFrame], *imgInv));
+        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyanBand][invFrame], *imgInv));
     } else {
-        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyan][2], *imgInv));
+        imgInv->setPixmap(PixelArt(g.gInvPictures[kCyanBand][2], *imgInv));
         g.gTarget = kEmptySlot;
         hitHold = 2;
     }

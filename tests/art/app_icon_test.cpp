@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "art/app_icon.h"
-#include "state/sprites.h"
+#include "art/sprites.h"
 
 // Every size of the desktop icon shows the invader whole, in the middle and with sharp pixels:
 // nothing but the clear ground, the invader's colour and its black eyes.

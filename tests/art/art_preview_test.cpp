@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QPainter>
 
-#include "play/field_background.h"
-#include "state/icons.h"
-#include "state/sprites.h"
+#include "art/field_background.h"
+#include "art/icons.h"
+#include "art/sprites.h"
 
 // Not a check: with TEZRA_ART_PREVIEW set to a folder, writes enlarged sheets of every picture
 // there so a person can look at them.

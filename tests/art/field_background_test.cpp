@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "play/field_background.h"
+#include "art/field_background.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "state/icons.h"
-#include "state/pixel_art.h"
-#include "state/sprites.h"
+#include "art/icons.h"
+#include "art/pixel_art.h"
+#include "art/sprites.h"
 
 namespace {
 

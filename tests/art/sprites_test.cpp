@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "art/sprites.h"
 #include "state/game_state.h"
-#include "state/sprites.h"
 
 namespace {
 

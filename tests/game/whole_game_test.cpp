@@ -31,11 +31,13 @@ class WholeGameTest : public PlayFixture {
         auto* play = shown<FrmTezra>(ScreenId::Play);
         const bool modalUp = nav.isShown(ScreenId::Briefing) || nav.isShown(ScreenId::GameOver) ||
                              nav.isShown(ScreenId::AllClear) || nav.isShown(ScreenId::NameEntry);
-        return play && !modalUp && play->mBusy == 0 && play->picMain->isVisibleTo(play) ? play
-                                                                                        : nullptr;
+        const bool aiming = play && (play->phase() == PlayPhase::Aiming ||
+                                     play->phase() == PlayPhase::MissFollowUp);
+        return aiming && !modalUp && play->field().isVisibleTo(play) ? play : nullptr;
     }
     // The angle to type for the invader nearest the cannon.
-    int answer(const FrmTezra& play) {
+    int answer(FrmTezra& screen) {
+        const PlayProbe play(screen);
         const int slot = state.gLevel == 3 ? static_cast<int>(play.mNearSlot) : 0;
         return (state.gInvAngle[slot] - play.mLineAngle) * play.mLineDir;
     }

@@ -20,7 +20,7 @@ class Clicker : public Screen {
         mmcPopi = s.sound.create(DeviceType::WaveAudio, "mmcPopi");
         cmdOk = MakeButton(this, "cmdOk", "ＯＫ", {10, 10, 80, 30}, DefaultControlFont());
         connect(cmdOk, &QPushButton::clicked, this, [this] {
-            mmcPopi->command("sound");
+            mmcPopi->command(SoundCommand::Sound);
             sv.nav.unload(this);
         });
     }

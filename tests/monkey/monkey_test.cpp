@@ -13,6 +13,7 @@
 
 #include "monkey/monkey_world.h"
 #include "play/frm_tezra.h"
+#include "support/play_probe.h"
 
 namespace {
 constexpr ScreenId kAllScreens[] = {ScreenId::Title,     ScreenId::ReadMe,   ScreenId::Briefing,
@@ -26,9 +27,11 @@ struct PlayView {
     int lineAngle;
     int lineDir;
     int nearSlot;
+    PlayPhase phase;
 };
-PlayView ViewOf(const FrmTezra& play) {
-    return {play.mBusy, play.mLineAngle, play.mLineDir, play.mNearSlot};
+PlayView ViewOf(FrmTezra& play) {
+    const PlayProbe probe(play);
+    return {probe.mBusy, probe.mLineAngle, probe.mLineDir, probe.mNearSlot, play.phase()};
 }
 
 bool InRange(int value, int lo, int hi) {
@@ -306,6 +309,12 @@ class Monkey {
             if (!InRange(view.nearSlot, 0, 2) || !InRange(view.lineAngle, 0, 180) ||
                 (view.lineDir != 1 && view.lineDir != -1) || view.busy < 0) {
                 return "play screen state out of range";
+            }
+            const bool keysCount =
+                view.phase == PlayPhase::Aiming || view.phase == PlayPhase::MissFollowUp;
+            if (keysCount != (view.busy == 0)) {
+                return "phase " + std::to_string(static_cast<int>(view.phase)) + " with busy " +
+                       std::to_string(view.busy);
             }
             if (accepting[0] == play) {
                 stagesSeen_.emplace(g.gLevel, g.gStage);

@@ -16,7 +16,7 @@
 // that outlives the run.
 struct MonkeyRun {
     MonkeyRun(const QString& folder, std::uint32_t seed)
-        : random(seed), services{state, run, clock, random, sound, nav, instance, folder} {
+        : random(seed), services{state, run, clock, random, sound, nav, instance, folder, folder} {
         nav.setServices(services);
         RegisterScreens(nav, flow);
     }

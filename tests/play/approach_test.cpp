@@ -48,7 +48,7 @@ TEST_F(ApproachTest, EachStepTakesTheIntervalOfItsDistance) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "level " << c.level << " rest " << c.rest << " angle " << c.angle);
-        FrmTezra& s = restartEmpty(c.level, 1);
+        PlayProbe& s = restartEmpty(c.level, 1);
         state.gRest = c.rest;
         pin(0, c.angle, 290);
         s.tmrInv[0]->setInterval(400);
@@ -67,7 +67,7 @@ TEST_F(ApproachTest, EachStepTakesTheIntervalOfItsDistance) {
 }
 
 TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
-    FrmTezra& s = restartEmpty(3, 1);
+    PlayProbe& s = restartEmpty(3, 1);
     pin(0, 40, 290);
     pin(1, 80, 200);
     pin(2, 120, 260);
@@ -90,7 +90,7 @@ TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
 }
 
 TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     state.gRest = 1;  // fast
     pin(0, 90, 230);
     s.invFrame[0] = 0;
@@ -108,7 +108,7 @@ TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
             << d;
         // The image shows where the invader stood before the step, centred on it.
         EXPECT_EQ(s.imgInv[0]->pos() + QPoint(16, 16), onScreen(AngleX(d, 90), AngleY(d, 90)));
-        EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s));
+        EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s.screen));
         if (band != lastBand) {
             bandChanges.push_back(d);
             lastBand = band;
@@ -124,7 +124,7 @@ TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
 
 TEST_F(ApproachTest, ImagesSitOnTheMirroredFieldCentredOnTheirPoints) {
     for (int stage : {1, 2}) {
-        FrmTezra& s = restartEmpty(1, stage);
+        PlayProbe& s = restartEmpty(1, stage);
         pin(0, 30, 200);
         s.tmrInv[0]->setEnabled(true);
         clock.advanceUntil([&] { return state.gInvDist[0] != 200; }, 2000);
@@ -135,7 +135,7 @@ TEST_F(ApproachTest, ImagesSitOnTheMirroredFieldCentredOnTheirPoints) {
 }
 
 TEST_F(ApproachTest, ReachingEighteenEndsTheGame) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 60, 22);
     s.tmrInv[0]->setEnabled(true);
     clock.advanceUntil([&] { return state.gInvDist[0] != 22; }, 2000);
@@ -146,7 +146,7 @@ TEST_F(ApproachTest, ReachingEighteenEndsTheGame) {
     clock.advanceUntil([&] { return state.gInvDist[0] != 19; }, 2000);
     EXPECT_EQ(state.gInvDist[0], 16);
     EXPECT_FALSE(s.tmrInv[0]->enabled());
-    EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s));
+    EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s.screen));
     EXPECT_TRUE(s.tmrGameOver1->enabled());
     EXPECT_FALSE(s.tmrWatch->enabled());
     EXPECT_EQ(s.mBusy, 1);
@@ -158,7 +158,7 @@ TEST_F(ApproachTest, ReachingEighteenEndsTheGame) {
 TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
     for (bool inFlight : {false, true}) {
         SCOPED_TRACE(inFlight ? "flight" : "fan");
-        FrmTezra& s = restartEmpty(1, 1);
+        PlayProbe& s = restartEmpty(1, 1);
         pin(0, 90, 40);
         s.tmrInv[0]->setInterval(inFlight ? 700 : 100);
         s.tmrInv[0]->setEnabled(true);
@@ -172,7 +172,7 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         EXPECT_EQ(s.shotStep, 0);
         EXPECT_EQ(state.gInputAngle, 0);
         EXPECT_EQ(s.lblAngle->caption(), "0");
-        EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
+        EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
         // The shot is never judged.
         advance(3000);
         const auto sounds = soundsSince(mark);
@@ -184,7 +184,7 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
 }
 
 TEST_F(ApproachTest, WalkingIsHeardOnlyWhileNotShooting) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 290);
     s.tmrInv[0]->setInterval(96);
     s.invFrame[0] = 0;
@@ -203,13 +203,13 @@ TEST_F(ApproachTest, WalkingIsHeardOnlyWhileNotShooting) {
 
 TEST_F(ApproachTest, GameOverMessageLabelsStandAtTheSameScreenPlaceInEveryStage) {
     for (int stage : {1, 2, 3}) {
-        FrmTezra& s = restartEmpty(1, stage);
+        PlayProbe& s = restartEmpty(1, stage);
         pin(0, 90, 100);
         s.BeginGameOver();
         EXPECT_EQ(s.lblOverMsg[0]->pos(), QPoint(165, 83) + QPoint(2, 2)) << stage;
         EXPECT_EQ(s.lblOverMsg[1]->pos(), QPoint(205, 130) + QPoint(2, 2)) << stage;
         for (auto* label : s.lblOverMsg) {
-            EXPECT_TRUE(label->isVisibleTo(&s));
+            EXPECT_TRUE(label->isVisibleTo(&s.screen));
             EXPECT_EQ(label->caption(), "");
         }
     }

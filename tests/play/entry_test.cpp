@@ -72,7 +72,7 @@ TEST_F(EntryTest, DigitsBuildTheAngleAndAnythingElseStartsAgain) {
         {"ab", "0", 0},
         {"1a5", "5", 2},
     };
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     for (const Case& c : cases) {
         const QString keys = QString::fromUtf8(c.keys);
         SCOPED_TRACE(keys.toStdString());
@@ -85,9 +85,9 @@ TEST_F(EntryTest, DigitsBuildTheAngleAndAnythingElseStartsAgain) {
         EXPECT_EQ(s.lblAngle->caption(), c.shown);
         EXPECT_EQ(state.gInputAngle, QString(c.shown).toInt());
         EXPECT_EQ(s.lblAngle->foreground(), typed ? kTypedWhite : kNothingTypedGrey);
-        EXPECT_EQ(s.cmdShoot->isVisibleTo(&s), typed);
+        EXPECT_EQ(s.cmdShoot->isVisibleTo(&s.screen), typed);
         if (typed) {
-            EXPECT_EQ(s.focusWidget(), s.cmdShoot);
+            EXPECT_EQ(s.screen.focusWidget(), s.cmdShoot);
         }
         EXPECT_EQ(effectsSince(mark), clicks(c.clicks));
         EXPECT_FALSE(s.tmrOugi->enabled());
@@ -95,14 +95,14 @@ TEST_F(EntryTest, DigitsBuildTheAngleAndAnythingElseStartsAgain) {
 }
 
 TEST_F(EntryTest, AnAngleThatRoundsToZeroFiresNothing) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     type("4");
     const std::size_t mark = soundMark();
     key(Qt::Key_Space, " ");
     EXPECT_EQ(state.gInputAngle, 0);
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
-    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
+    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
     EXPECT_EQ(s.mBusy, 0);
     EXPECT_EQ(state.gTarget, 999);
     EXPECT_FALSE(s.tmrOugi->enabled());
@@ -125,7 +125,7 @@ TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         queueAngles({c.invader}, c.lo, c.hi);
-        FrmTezra& s = restart(c.level, c.stage);
+        PlayProbe& s = restart(c.level, c.stage);
         ASSERT_EQ(state.gInvAngle[0], c.invader);
         type(c.typed);
         const std::size_t mark = soundMark();
@@ -134,8 +134,8 @@ TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
         EXPECT_EQ(s.lblAngle->caption(), QString::number(c.fired));
         EXPECT_EQ(state.gTarget, 0);
         EXPECT_EQ(s.mBusy, 1);
-        EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
-        EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s));
+        EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
+        EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
         EXPECT_TRUE(s.tmrOugi->enabled());
         EXPECT_EQ(effectsSince(mark), clicks(1));
     }
@@ -143,7 +143,7 @@ TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
 
 TEST_F(EntryTest, AShotAtNoInvaderMisses) {
     queueAngles({20});
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     fire(30);
     EXPECT_EQ(state.gTarget, 999);
     EXPECT_EQ(s.mBusy, 1);
@@ -176,16 +176,16 @@ TEST_F(EntryTest, EnterAndSpaceEachFireExactlyOnce) {
 }
 
 TEST_F(EntryTest, EnterWithNothingTypedOnlyClearsTheEntry) {
-    FrmTezra& s = start(1, 3);
+    PlayProbe& s = start(1, 3);
     state.gScore = 450;
     type("19");
-    EXPECT_EQ(s.focusWidget(), s.cmdShoot);
+    EXPECT_EQ(s.screen.focusWidget(), s.cmdShoot);
     type("0");  // 190 is over 180: the entry is 0 again, and the fire button goes with the focus
-    ASSERT_FALSE(s.cmdShoot->isVisibleTo(&s));
+    ASSERT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
     const std::size_t mark = soundMark();
     key(Qt::Key_Return, "\r");
     // Whatever button the focus went to, Enter never leaves the stage.
-    EXPECT_TRUE(nav.isLoaded(&s));
+    EXPECT_TRUE(nav.isLoaded(&s.screen));
     EXPECT_EQ(state.gStage, 3);
     EXPECT_EQ(state.gScore, 450);
     EXPECT_EQ(state.gInputAngle, 0);
@@ -196,7 +196,7 @@ TEST_F(EntryTest, EnterWithNothingTypedOnlyClearsTheEntry) {
 
 TEST_F(EntryTest, KeysCountForNothingUntilTheNextRoundIsPlaced) {
     queueAngles({60});
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     fire(60);
     const std::size_t mark = soundMark();
     int keysIgnored = 0;
@@ -234,7 +234,7 @@ TEST_F(EntryTest, TheMarksKeyHelpsAtLevelTwoOnly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " mods " << c.mods.toInt());
-        FrmTezra& s = restart(c.level, 1);
+        PlayProbe& s = restart(c.level, 1);
         type("12");
         const std::size_t before = s.picMain->displayList().size();
         key(Qt::Key_B, c.mods & Qt::ControlModifier ? "\x02" : "B", c.mods);
@@ -246,7 +246,7 @@ TEST_F(EntryTest, TheMarksKeyHelpsAtLevelTwoOnly) {
 
 TEST_F(EntryTest, LevelTwoMarksLastUntilTheFieldIsCleared) {
     queueAngles({60});
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     key(Qt::Key_B, "\x02", Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_FALSE(s.picMain->displayList().empty());
     fire(60);  // firing clears the field for the fan
@@ -255,7 +255,7 @@ TEST_F(EntryTest, LevelTwoMarksLastUntilTheFieldIsCleared) {
 
 TEST_F(EntryTest, F1OpensHelpOnlyWhileTheHelpButtonIsEnabled) {
     queueAngles({60});
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     key(Qt::Key_F1, {}, Qt::ShiftModifier);
     Screen* help = nav.find(ScreenId::Help);
     ASSERT_NE(help, nullptr);
@@ -281,13 +281,13 @@ TEST_F(EntryTest, AltF4EndsAtOnceWithoutClosingOrSaving) {
 }
 
 TEST_F(EntryTest, F4WithOtherShiftsDoesNotEnd) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     for (Qt::KeyboardModifiers mods :
          {Qt::KeyboardModifiers(Qt::NoModifier), Qt::AltModifier | Qt::ShiftModifier,
           Qt::KeyboardModifiers(Qt::ControlModifier)}) {
         key(Qt::Key_F4, {}, mods);
         EXPECT_FALSE(nav.ended());
-        EXPECT_TRUE(nav.isLoaded(&s));
+        EXPECT_TRUE(nav.isLoaded(&s.screen));
     }
 }
 
@@ -304,11 +304,11 @@ TEST_P(LeaveTest, LeavingByAButtonClosesTheDevicesAndSavesTheMusicSetting) {
     const LeaveCase c = GetParam();
     state.gScore = c.score;
     state.gHiScore = c.hiScore;
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     const std::size_t mark = soundMark();
-    s.findChild<QPushButton*>(c.button)->click();
+    s.screen.findChild<QPushButton*>(c.button)->click();
     EXPECT_EQ(enterName(), c.hiScoreAfter != c.hiScore);
-    EXPECT_FALSE(nav.isLoaded(&s));
+    EXPECT_FALSE(nav.isLoaded(&s.screen));
     const auto lines = soundsSince(mark);
     for (const char* device : {"mmcShoot", "mmcPyu", "mmcDen", "mmcBu(0)", "mmcBu(1)", "mmcPo",
                                "mmcPu", "mmcClick", "mmcGun", "mmcSClear", "mmcMidi"}) {
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LeaveCase{"cmdEnd", 310, 300, true, 310}));
 
 TEST_F(EntryTest, StatusShowsWhatIsLeftAndTheScoreAsPlainDigits) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     state.gRest = 7;
     state.gScore = 1250;
     s.ShowStatus();
@@ -344,10 +344,10 @@ TEST_F(EntryTest, StatusShowsWhatIsLeftAndTheScoreAsPlainDigits) {
     EXPECT_EQ(s.lblAngle->caption(), "130");
     EXPECT_EQ(s.lblAngle->foreground(), kTypedWhite);
     EXPECT_EQ(s.lblAngle->background(), QColor(255, 0, 0));
-    EXPECT_TRUE(s.cmdShoot->isVisibleTo(&s));
+    EXPECT_TRUE(s.cmdShoot->isVisibleTo(&s.screen));
     state.gInputAngle = 0;
     s.ShowInputAngle();
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
-    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
+    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
 }

@@ -1,6 +1,6 @@
+#include "art/colours.h"
 #include "kit/keys.h"
 #include "play/flow_rules.h"
-#include "play/play_colours.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
 #include "support/play_steps.h"
@@ -75,8 +75,8 @@ class FlowTest : public PlayStepsTest {
         ASSERT_TRUE(play().tmrAfterMiss->enabled());
     }
     bool clearShown() {
-        const bool white = play().lblClearMsg[1]->isVisibleTo(&play());
-        EXPECT_EQ(play().lblClearMsg[0]->isVisibleTo(&play()), white);
+        const bool white = play().lblClearMsg[1]->isVisibleTo(&play().screen);
+        EXPECT_EQ(play().lblClearMsg[0]->isVisibleTo(&play().screen), white);
         return white;
     }
     // Lets an invader at 90 degrees walk in from close by.
@@ -95,15 +95,15 @@ TEST_F(FlowTest, HitFollowUpHidesTheInvaderThenPlacesTheNextRound) {
     };
     for (const Case c : {Case{1, 3, 15}, Case{2, 3, 15}, Case{3, 2, 6}}) {
         SCOPED_TRACE(testing::Message() << "level " << c.level);
-        FrmTezra& s = restartEmpty(c.level, 1);
+        PlayProbe& s = restartEmpty(c.level, 1);
         hitPinned(40, 160);
         for (int tick = 1; tick <= c.endTick; ++tick) {
             advance(100);
             if (tick < c.endTick) {
-                EXPECT_EQ(s.imgInv[0]->isVisibleTo(&s), tick < c.hideTick) << tick;
+                EXPECT_EQ(s.imgInv[0]->isVisibleTo(&s.screen), tick < c.hideTick) << tick;
                 EXPECT_EQ(s.mBusy, 1) << tick;
-                EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s)) << tick;
-                EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s), c.level != 1) << tick;
+                EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s.screen)) << tick;
+                EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s.screen), c.level != 1) << tick;
                 EXPECT_EQ(state.gInvDist[0], 160) << tick;
             }
         }
@@ -112,8 +112,8 @@ TEST_F(FlowTest, HitFollowUpHidesTheInvaderThenPlacesTheNextRound) {
         EXPECT_EQ(state.gInvDist[0], 290);
         EXPECT_TRUE(s.tmrInv[0]->enabled());
         EXPECT_FALSE(s.tmrAfterHit->enabled());
-        EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s));
-        EXPECT_FALSE(s.lblHitPoint->isVisibleTo(&s));
+        EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
+        EXPECT_FALSE(s.lblHitPoint->isVisibleTo(&s.screen));
         EXPECT_EQ(s.hitTick, 0);
     }
 }
@@ -124,7 +124,7 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
     };
     for (const Case c : {Case{1, 1, 8, 9, 18}, Case{2, 3, 8, 9, 18}, Case{3, 3, 4, 5, 8}}) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
-        FrmTezra& s = restartEmpty(c.level, c.stage);
+        PlayProbe& s = restartEmpty(c.level, c.stage);
         s.mLineAngle = 0;
         s.mLineDir = 1;
         s.picMain->move(s.picMain->x(), 36);
@@ -138,19 +138,40 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
                 top = 35;
             }
             EXPECT_EQ(s.picMain->y(), top) << tick;
-            EXPECT_EQ(s.lblHitMsg->isVisibleTo(&s), tick < c.end) << tick;
+            EXPECT_EQ(s.lblHitMsg->isVisibleTo(&s.screen), tick < c.end) << tick;
             EXPECT_EQ(s.tmrAfterMiss->enabled(), tick < c.end) << tick;
         }
         EXPECT_EQ(s.missTick, 0);
         EXPECT_EQ(s.mBusy, 0);
         // The round goes on: no new invaders after a miss; in stage 3 the arrow is back.
         EXPECT_EQ(state.gRest, RulesForLevel(c.level)->invaders);
-        EXPECT_EQ(s.lblArw->isVisibleTo(&s), c.stage == 3);
+        EXPECT_EQ(s.lblArw->isVisibleTo(&s.screen), c.stage == 3);
     }
 }
 
+TEST_F(FlowTest, PhaseFollowsAHitRoundAndAMissRound) {
+    PlayProbe& s = restartEmpty(1, 1);
+    EXPECT_EQ(s.phase(), PlayPhase::Aiming);
+    std::vector<PlayPhase> seen;
+    const auto connection = QObject::connect(&s.screen, &FrmTezra::phaseChanged,
+                                             [&](PlayPhase phase) { seen.push_back(phase); });
+    pin(0, 40, 160);
+    fire(40);
+    EXPECT_EQ(s.phase(), PlayPhase::Fan);
+    advance(3000);
+    using P = PlayPhase;
+    EXPECT_EQ(seen, (std::vector{P::Fan, P::Shot, P::HitFollowUp, P::Aiming}));
+
+    seen.clear();
+    clearField();
+    fire(50);
+    advance(3000);
+    EXPECT_EQ(seen, (std::vector{P::Fan, P::Shot, P::MissFollowUp, P::Aiming}));
+    QObject::disconnect(connection);
+}
+
 TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     // Line the prompt's cycle up with a fresh countdown.
     s.tmrWatch->setEnabled(true);
     s.blinkTick = 0;
@@ -159,7 +180,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
     std::string seen;
     for (int tick = 1; tick <= 12; ++tick) {
         advance(400);
-        seen += s.lblMsg[0]->isVisibleTo(&s) ? '+' : '.';
+        seen += s.lblMsg[0]->isVisibleTo(&s.screen) ? '+' : '.';
         EXPECT_EQ(s.lblMsg[0]->caption(), "キーボードから角度を入れてください");
         EXPECT_EQ(s.lblMsg[0]->background(), purple);
         EXPECT_TRUE(s.cmdHelp->isEnabled());
@@ -169,16 +190,16 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
 
     type("15");
     advance(400);
-    EXPECT_TRUE(s.lblMsg[0]->isVisibleTo(&s));
+    EXPECT_TRUE(s.lblMsg[0]->isVisibleTo(&s.screen));
     EXPECT_EQ(s.lblMsg[0]->caption(), "発射準備　ＯＫ !!");
     EXPECT_EQ(s.lblMsg[0]->background(), blue);
     EXPECT_FALSE(s.cmdHelp->isEnabled());
     EXPECT_FALSE(s.Frame1->isEnabled());
 
     key(Qt::Key_Space, " ");
-    EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s));
+    EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
     advance(400);
-    EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s));
+    EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
     EXPECT_FALSE(s.cmdHelp->isEnabled());
     EXPECT_FALSE(s.Frame1->isEnabled());
     EXPECT_EQ(s.blinkTick, 0);
@@ -186,7 +207,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
 
 TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     const Shows briefings = recordShows(ScreenId::Briefing);
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     state.gRest = 1;
     hitPinned(40, 160);
     const int score = state.gScore;
@@ -234,7 +255,7 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
         int level, stage, nextLevel, nextStage;
     };
     for (const Case c : {Case{1, 3, 2, 1}, Case{2, 2, 2, 3}, Case{2, 3, 3, 1}}) {
-        FrmTezra& s = restartEmpty(c.level, c.stage);
+        PlayProbe& s = restartEmpty(c.level, c.stage);
         s.mLineAngle = 0;
         s.mLineDir = 1;
         state.gRest = 1;
@@ -246,7 +267,7 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     }
     EXPECT_EQ(briefings->size(), 3u);
 
-    FrmTezra& s = restartEmpty(3, 3);
+    PlayProbe& s = restartEmpty(3, 3);
     s.mLineAngle = 0;
     s.mLineDir = 1;
     state.gRest = 1;
@@ -272,7 +293,7 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     invaderArrives(0, 180);
     EXPECT_EQ(s.picMain->y(), 35);
     const QImage background = s.picMain->picture();
@@ -339,7 +360,7 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     EXPECT_EQ(s.typeTick, 0);
     EXPECT_EQ(s.Line2->colour(), kRed);
     EXPECT_EQ(s.lblOverMsg[0]->caption(), "");
-    EXPECT_TRUE(s.picMain->isVisibleTo(&s));
+    EXPECT_TRUE(s.picMain->isVisibleTo(&s.screen));
     EXPECT_TRUE(s.tmrWatch->enabled());
     EXPECT_EQ(state.gInvDist[0], 290);
 }
@@ -351,7 +372,7 @@ TEST_F(FlowTest, GameOverNamesTheAttackerCountedFromTheRedLine) {
     };
     for (const Case c : {Case{2, 0, 1, 30, "30゜からの こうげきをうけ"},
                          Case{3, 120, -1, 50, "70゜からの こうげきをうけ"}}) {
-        FrmTezra& s = restartEmpty(1, c.stage);
+        PlayProbe& s = restartEmpty(1, c.stage);
         s.mLineAngle = c.lineAngle;
         s.mLineDir = c.lineDir;
         invaderArrives(0, c.attacker);
@@ -361,7 +382,7 @@ TEST_F(FlowTest, GameOverNamesTheAttackerCountedFromTheRedLine) {
 }
 
 TEST_F(FlowTest, MissUsingUpTheScoreNamesTheNearestInvader) {
-    FrmTezra& s = restartEmpty(3, 1);
+    PlayProbe& s = restartEmpty(3, 1);
     pin(0, 150, 200);
     pin(1, 20, 100);
     pin(2, 60, 250);
@@ -375,7 +396,7 @@ TEST_F(FlowTest, MissUsingUpTheScoreNamesTheNearestInvader) {
 }
 
 TEST_F(FlowTest, FiringDuringTheMissShakeKeepsTheNewShot) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     // A coarse timer service stretches the 1 ms shake over the next shot's fan.
     s.tmrAfterMiss->setInterval(20);
     missOnce();
@@ -394,7 +415,7 @@ TEST_F(FlowTest, FiringDuringTheMissShakeKeepsTheNewShot) {
 }
 
 TEST_F(FlowTest, MissingAgainDuringTheShakeStartsItAfresh) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     s.tmrAfterMiss->setInterval(100);
     missOnce();
     fire(10);
@@ -404,7 +425,7 @@ TEST_F(FlowTest, MissingAgainDuringTheShakeStartsItAfresh) {
     advance(18 * 100);
     EXPECT_FALSE(s.tmrAfterMiss->enabled());
     EXPECT_EQ(s.picMain->y(), 35);
-    EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s));
+    EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
     EXPECT_EQ(s.mBusy, 0);
 }
 
@@ -414,7 +435,7 @@ TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
-    FrmTezra& s = restartEmpty(3, 1);
+    PlayProbe& s = restartEmpty(3, 1);
     state.gRest = 1;  // the hit ends the stage, were it not for the attacker
     pin(1, 150, 200);
     hitPinned(40, 160);
@@ -433,7 +454,7 @@ TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
 }
 
 TEST_F(FlowTest, EndSequencesTakeHelpAndMusicAwayAtOnce) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     advance(400);
     ASSERT_TRUE(s.cmdHelp->isEnabled());
     key(Qt::Key_F1);
@@ -464,7 +485,7 @@ TEST_F(FlowTest, EndSequencesTakeHelpAndMusicAwayAtOnce) {
 }
 
 TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     invaderArrives();
     advance(120 + 500);
     const auto mark = soundMark();
@@ -481,7 +502,7 @@ TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
 
 TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
     recordShows(ScreenId::GameOver, [](Services& sv) { sv.state.gRetryFlag = 1; });
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 60);
     state.gRest = 1;
     s.tmrInv[0]->setEnabled(true);

@@ -31,7 +31,7 @@ TEST_F(MusicTest, PlayBgmFollowsTheSetting) {
     for (const auto& [setting, commands, onChecked, offChecked] : cases) {
         SCOPED_TRACE(setting);
         state.gBgmOn = setting;
-        FrmTezra& s = nav.find(ScreenId::Play) ? play() : start(1, 1);
+        PlayProbe& s = nav.find(ScreenId::Play) ? play() : start(1, 1);
         sound.clear();
         s.PlayBgm();
         EXPECT_EQ(commandsOnly(sound.commandsOf("mmcMidi")), commands);
@@ -43,7 +43,7 @@ TEST_F(MusicTest, PlayBgmFollowsTheSetting) {
 
 TEST_F(MusicTest, TheSwitchStartsAndStopsWithoutRestarting) {
     state.gBgmOn = 0;
-    FrmTezra& s = start(1, 2);
+    PlayProbe& s = start(1, 2);
     sound.clear();
     s.optOnOff[1]->click();
     EXPECT_EQ(state.gBgmOn, 1);
@@ -57,7 +57,7 @@ TEST_F(MusicTest, TheSwitchStartsAndStopsWithoutRestarting) {
 }
 
 TEST_F(MusicTest, TheEndOfThePieceLoopsItOrClosesTheDevice) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     sound.clear();
     ASSERT_EQ(sound.finish("mmcMidi"), 1);
     EXPECT_EQ(sound.commandsOf("mmcMidi"), (std::vector<QString>{"seek", "prev", "play"}));
@@ -71,7 +71,7 @@ TEST_F(MusicTest, TheEndOfThePieceLoopsItOrClosesTheDevice) {
 }
 
 TEST_F(MusicTest, EffectsSendTheirCommands) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     sound.clear();
     s.SoundDen();
     s.SoundPo();
@@ -85,7 +85,7 @@ TEST_F(MusicTest, EffectsSendTheirCommands) {
 }
 
 TEST_F(MusicTest, LeavingThePlayScreenClosesEveryDeviceAndSavesTheSwitch) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     s.optOnOff[0]->click();
     sound.clear();
     s.cmdChange->click();
@@ -103,7 +103,7 @@ TEST_F(MusicTest, LeavingThePlayScreenClosesEveryDeviceAndSavesTheSwitch) {
 }
 
 TEST_F(MusicTest, AStageClearStopsTheMusicAndTheNextStagePlaysItsOwn) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     state.gRest = 0;
     sound.clear();
     s.NextRound();

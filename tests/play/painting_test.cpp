@@ -16,7 +16,8 @@ class PaintingTest : public PlayStepsTest {
         if (!folder.isEmpty()) {
             QDir().mkpath(folder);
             const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-            play().grab().save(QString("%1/%2-%3.png").arg(folder, info->name()).arg(++shots_));
+            play().screen.grab().save(
+                QString("%1/%2-%3.png").arg(folder, info->name()).arg(++shots_));
         }
         return field;
     }
@@ -77,7 +78,7 @@ TEST_F(PaintingTest, TheFanFillsTheFiredAngleAndNothingBeyond) {
 }
 
 TEST_F(PaintingTest, TheShotAndTheHitMessageShowOnScreen) {
-    FrmTezra& s = restartEmpty(2, 1);
+    PlayProbe& s = restartEmpty(2, 1);
     pin(0, 50, 203);
     s.tmrInv[0]->setEnabled(true);
     advance(400);  // one step in: the invader shows at distance 203
@@ -95,7 +96,7 @@ TEST_F(PaintingTest, TheShotAndTheHitMessageShowOnScreen) {
 }
 
 TEST_F(PaintingTest, TheGameOverFlashShowsTheRedFieldThenTheMessage) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 120, 21);
     s.tmrInv[0]->setEnabled(true);
     clock.advanceUntil([&] { return s.tmrGameOver1->enabled(); }, 3000);
@@ -108,7 +109,7 @@ TEST_F(PaintingTest, TheGameOverFlashShowsTheRedFieldThenTheMessage) {
 }
 
 TEST_F(PaintingTest, TheStageClearMessageStandsOverTheField) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     state.gRest = 0;
     s.NextRound();
     clock.advance(400);

@@ -58,7 +58,7 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
     const Case cases[] = {{1, 1, 180}, {1, 2, 180}, {2, 1, 180}, {1, 3, 170}, {2, 3, 170}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
-        FrmTezra& s = restart(c.level, c.stage);
+        PlayProbe& s = restart(c.level, c.stage);
         state.gLastAngle1 = 50;
         state.gLastAngle2 = 60;
         state.gLastAngle3 = 70;
@@ -76,7 +76,7 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
 
 TEST_F(PlacementTest, FirstRoundOfAStageAvoidsTheStartAngles) {
     for (int stage = 1; stage <= 3; ++stage) {
-        FrmTezra& s = restart(1, stage);
+        PlayProbe& s = restart(1, stage);
         for (int round = 0; round < 100; ++round) {
             s.InitPlayScreen();
             const int a = state.gInvAngle[0];
@@ -87,7 +87,7 @@ TEST_F(PlacementTest, FirstRoundOfAStageAvoidsTheStartAngles) {
 
 TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
     for (int stage : {1, 3}) {
-        FrmTezra& s = restart(3, stage);
+        PlayProbe& s = restart(3, stage);
         state.gLastAngle1 = 40;
         state.gLastAngle2 = 60;
         state.gLastAngle3 = 70;
@@ -119,7 +119,7 @@ TEST(PlacementRules, RefillAvoidsEveryCurrentAngleIncludingItsOwn) {
 }
 
 TEST_F(PlacementTest, NearTheStageEndAHitSlotIsRetiredWhileTheOthersWalkOn) {
-    FrmTezra& s = start(3, 1);
+    PlayProbe& s = start(3, 1);
     state.gRest = 3;
     fire(answerFor(0));
     ASSERT_EQ(state.gTarget, 0);
@@ -134,7 +134,7 @@ TEST_F(PlacementTest, NearTheStageEndAHitSlotIsRetiredWhileTheOthersWalkOn) {
     const auto before = state.gInvDist;
     advance(3000);
     EXPECT_EQ(state.gInvAngle[0], 185);
-    EXPECT_FALSE(s.imgInv[0]->isVisibleTo(&s));
+    EXPECT_FALSE(s.imgInv[0]->isVisibleTo(&s.screen));
     EXPECT_LT(state.gInvDist[1], before[1]);
     EXPECT_LT(state.gInvDist[2], before[2]);
     EXPECT_EQ(s.mBusy, 0);
@@ -154,7 +154,7 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         {170, 10, "右へ", -1, 160, 170, 160, true}, {40, 20, "右へ", -1, 30, 40, 20, false},
         {20, 60, "左へ", 1, 20, 30, 40, false},
     };
-    FrmTezra& s = start(2, 3);
+    PlayProbe& s = start(2, 3);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "line " << c.line << ", invader " << c.invader);
         state.gLastAngle1 = c.line;
@@ -191,7 +191,7 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
             EXPECT_NEAR(directionOf(v), normalised(strokeAngles[i]), 0.01);
         }
 
-        EXPECT_TRUE(s.lblArw->isVisibleTo(&s));
+        EXPECT_TRUE(s.lblArw->isVisibleTo(&s.screen));
         EXPECT_EQ(s.lblArw->caption(), c.word);
         const double mid = c.line + 5 * c.dir;
         const QPointF midOnScreen = s.picMain->toScreen(AngleX(250, mid), AngleY(250, mid));
@@ -202,13 +202,13 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         // The answer shown by the arrow is the one that hits.
         fire(c.answer);
         EXPECT_EQ(state.gTarget, 0);
-        EXPECT_FALSE(s.lblArw->isVisibleTo(&s));
+        EXPECT_FALSE(s.lblArw->isVisibleTo(&s.screen));
     }
 }
 
 TEST_F(PlacementTest, LevelThreeStageThreeCountsTowardsTheNearestInvader) {
     queueAngles({130, 30, 60});
-    FrmTezra& s = start(3, 3);
+    PlayProbe& s = start(3, 3);
     ASSERT_EQ(state.gInvAngle, (std::array<Int16, 3>{130, 30, 60}));
     EXPECT_EQ(s.mLineAngle, 90);
     // All three start at the same distance; the lowest slot counts as the nearest.
@@ -219,7 +219,7 @@ TEST_F(PlacementTest, LevelThreeStageThreeCountsTowardsTheNearestInvader) {
 }
 
 TEST_F(PlacementTest, ProtractorMarksAtLevelOne) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     const std::vector<Drawing>& all = s.picMain->displayList();
     ASSERT_EQ(all.size(), 1u + 19 + 3 + 181 + 19 + 3);
 
@@ -264,7 +264,7 @@ TEST_F(PlacementTest, ProtractorMarksAtLevelOne) {
 }
 
 TEST_F(PlacementTest, MarksComeBackAfterEveryRedrawAtLevelOneOnly) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     const std::size_t marks = s.picMain->displayList().size();
     s.RedrawField();
     EXPECT_EQ(s.picMain->displayList().size(), marks);
@@ -279,18 +279,18 @@ class InvaderImageTest : public PlayFixture,
 
 TEST_P(InvaderImageTest, ImagesAreCentredOnTheirInvadersInTheirBandColour) {
     const auto [level, stage] = GetParam();
-    FrmTezra& s = start(level, stage);
+    PlayProbe& s = start(level, stage);
     advance(400);
     int placed = 0;
     for (int i = 0; i < 3; ++i) {
         if (state.gInvAngle[i] == 999) {
-            EXPECT_FALSE(s.imgInv[i]->isVisibleTo(&s));
+            EXPECT_FALSE(s.imgInv[i]->isVisibleTo(&s.screen));
             continue;
         }
         ++placed;
         SCOPED_TRACE(testing::Message() << "slot " << i << " at " << state.gInvAngle[i]);
         const int a = state.gInvAngle[i];
-        ASSERT_TRUE(s.imgInv[i]->isVisibleTo(&s));
+        ASSERT_TRUE(s.imgInv[i]->isVisibleTo(&s.screen));
         const QPointF centre = s.picMain->toScreen(AngleX(290, a), AngleY(290, a));
         const QPoint corner =
             s.imgInv[i]->pos() - QPoint(FieldCanvas::kBorder, FieldCanvas::kBorder);
@@ -308,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(EveryStage, InvaderImageTest,
                                          std::pair{3, 1}, std::pair{3, 2}, std::pair{3, 3}));
 
 TEST_F(PlacementTest, AnInvaderChangesColourByBandAndAlternatesItsFrames) {
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     advance(400);
     const std::pair<int, int> distanceToBand[] = {{226, 3}, {224, 2}, {150, 2}, {149, 1},
                                                   {75, 1},  {74, 0},  {40, 0}};

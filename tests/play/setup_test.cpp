@@ -57,12 +57,12 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         state.gLevel = c.level;
         state.gStage = c.stage;
-        FrmTezra& s = nav.find(ScreenId::Play) ? play() : start(c.level, c.stage);
+        PlayProbe& s = nav.find(ScreenId::Play) ? play() : start(c.level, c.stage);
         s.SetupStage();
         EXPECT_EQ(state.gRest, c.rest);
         EXPECT_EQ(s.lblLevel->caption(), c.name);
         EXPECT_EQ(s.lblStage->caption(), QString::number(c.stage));
-        EXPECT_EQ(s.lbl0LR->isVisibleTo(&s), c.zeroShown);
+        EXPECT_EQ(s.lbl0LR->isVisibleTo(&s.screen), c.zeroShown);
         if (c.zeroShown) {
             EXPECT_EQ(s.lbl0LR->x() - FieldCanvas::kBorder, c.zeroScreenX);
         }
@@ -88,7 +88,7 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
 }
 
 TEST_F(SetupTest, MirroredFieldPutsZeroDegreesOnTheLeft) {
-    FrmTezra& s = start(1, 2);
+    PlayProbe& s = start(1, 2);
     EXPECT_EQ(s.picMain->toScreen(0, 0), QPointF(315, 313));
     EXPECT_EQ(s.picMain->toScreen(310, 0), QPointF(5, 313));
     EXPECT_EQ(s.picMain->toScreen(-316, -37), QPointF(631, 350));
@@ -99,17 +99,17 @@ TEST_F(SetupTest, MirroredFieldPutsZeroDegreesOnTheLeft) {
 
 TEST_F(SetupTest, StatusLabelsShowTheirNumbers) {
     state.gHiScore = 300;
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     EXPECT_EQ(s.lblHiScore->caption(), " 300");
     EXPECT_EQ(s.lblStage->caption(), "1");
     EXPECT_EQ(s.lblHiName->caption(), "ずび");
     EXPECT_EQ(s.lblRest->caption(), "10");
     EXPECT_EQ(s.lblScore->caption(), "300");
     EXPECT_EQ(s.lblAngle->caption(), "0");
-    EXPECT_TRUE(s.lblMsg[0]->isVisibleTo(&s));
+    EXPECT_TRUE(s.lblMsg[0]->isVisibleTo(&s.screen));
     EXPECT_EQ(s.lblMsg[0]->caption(), "キーボードから角度を入れてください");
-    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
-    EXPECT_EQ(s.size(), QSize(634, 449));
+    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
+    EXPECT_EQ(s.screen.size(), QSize(634, 449));
     EXPECT_EQ(s.picMain->geometry(), QRect(-1, 36, 635, 354));
 }
 
@@ -135,7 +135,7 @@ TEST_F(SetupTest, EverySoundDeviceIsGivenItsFile) {
 }
 
 TEST_F(SetupTest, ContinueRestartsTheStageWithFullCountAndAngles) {
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     state.gRest = 4;
     state.gLastAngle1 = 50;
     s.InitPlayScreen();

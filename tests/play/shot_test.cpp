@@ -1,7 +1,7 @@
 #include <cmath>
 #include <limits>
 
-#include "play/play_colours.h"
+#include "art/colours.h"
 #include "play/shot_rules.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
@@ -171,13 +171,13 @@ TEST(ShotRules, RandomPointsStayOnTheirSteps) {
 using ShotTest = PlayStepsTest;
 
 TEST_F(ShotTest, TenDegreesIsOneSliceThenTheShotGrowsAndIsJudged) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     type("10");
     const auto mark = soundMark();
     key(Qt::Key_Space, " ");
     EXPECT_EQ(soundsSince(mark), (std::vector<QString>{"mmcPo: flag=False", "mmcPo: sound"}));
     EXPECT_EQ(s.mBusy, 1);
-    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s));
+    EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
 
     // Tick 1 only sets the sweep up.
     auto tick = soundMark();
@@ -225,7 +225,7 @@ TEST_F(ShotTest, TenDegreesIsOneSliceThenTheShotGrowsAndIsJudged) {
 }
 
 TEST_F(ShotTest, OneEightySweepsEighteenSlicesUpToOneEighty) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     const auto mark = soundMark();
     fire(180);
     EXPECT_EQ(advanceToJudgement(), 19 * 50 + 300);
@@ -251,7 +251,7 @@ TEST_F(ShotTest, StageTwoOpensFromTheLeftPointingLine) {
 }
 
 TEST_F(ShotTest, StageThreeCountingClockwiseSweepsThroughZero) {
-    FrmTezra& s = restartEmpty(1, 3);
+    PlayProbe& s = restartEmpty(1, 3);
     s.mLineAngle = 20;
     s.mLineDir = -1;
     fire(40);
@@ -272,7 +272,7 @@ TEST_F(ShotTest, StageThreeCountingClockwiseSweepsThroughZero) {
 TEST_F(ShotTest, WideFanLeavesTheUpperStrandWhole) {
     for (auto [stage, angle, x] : {std::tuple{1, 40, 33}, {1, 50, 1}, {2, 40, 33}, {2, 50, 1}}) {
         SCOPED_TRACE(testing::Message() << "stage " << stage << " angle " << angle);
-        FrmTezra& s = restartEmpty(1, stage);
+        PlayProbe& s = restartEmpty(1, stage);
         fire(angle);
         advanceToJudgement();
         EXPECT_EQ(s.Line1[1]->p1().x(), x);
@@ -295,13 +295,13 @@ TEST_F(ShotTest, BonusHitsScoreAndStandTheirLabelBesideTheInvader) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stage " << c.stage << " rel " << c.rel);
         state.gScore = 300;
-        FrmTezra& s = restartEmpty(1, c.stage);
+        PlayProbe& s = restartEmpty(1, c.stage);
         pin(0, c.rel, c.dist);
         fire(c.rel);
         advanceToJudgement();
         EXPECT_EQ(state.gScore, 300 + c.points);
         EXPECT_EQ(s.lblScore->caption(), QString::number(300 + c.points));
-        EXPECT_TRUE(s.lblHitPoint->isVisibleTo(&s));
+        EXPECT_TRUE(s.lblHitPoint->isVisibleTo(&s.screen));
         EXPECT_EQ(s.lblHitPoint->caption(), QString::number(c.points));
         EXPECT_EQ(s.lblHitPoint->foreground(), c.colour);
         const QPoint p = onScreen(AngleX(c.dist, c.rel), AngleY(c.dist, c.rel));
@@ -329,7 +329,7 @@ TEST_F(ShotTest, OrdinaryHitsScoreTheLevelsPoints) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " dist " << c.dist);
         state.gScore = 300;
-        FrmTezra& s = restartEmpty(c.level, 1);
+        PlayProbe& s = restartEmpty(c.level, 1);
         pin(0, 40, c.dist);
         fire(40);
         clock.advanceUntil([&] { return s.tmrS->enabled(); }, 2000);
@@ -337,7 +337,7 @@ TEST_F(ShotTest, OrdinaryHitsScoreTheLevelsPoints) {
         advanceToJudgement();
         EXPECT_EQ(draws().scriptLeft(), 0u);
         EXPECT_EQ(state.gScore, 300 + c.points);
-        EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s), c.label);
+        EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s.screen), c.label);
         if (c.label) {
             EXPECT_EQ(s.lblHitPoint->caption(), QString::number(c.points));
             EXPECT_EQ(s.lblHitPoint->foreground(), c.colour);
@@ -348,7 +348,7 @@ TEST_F(ShotTest, OrdinaryHitsScoreTheLevelsPoints) {
 }
 
 TEST_F(ShotTest, HitStopsTheTargetShowsItsBurstAndCountsDown) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 70, 200);
     s.tmrInv[0]->setEnabled(true);
     fire(70);
@@ -383,14 +383,14 @@ TEST_F(ShotTest, MessageStandsOnTheFansBisectorAsSeenInEveryStage) {
                           {3, 30, 1, 30, 45}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stage " << c.stage << " angle " << c.angle);
-        FrmTezra& s = restartEmpty(1, c.stage);
+        PlayProbe& s = restartEmpty(1, c.stage);
         s.mLineAngle = c.lineAngle;
         s.mLineDir = c.lineDir;
         fire(c.angle);
         advanceToJudgement();
         const QPoint q = onScreen(AngleX(130, c.bisector), AngleY(130, c.bisector));
-        EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s));
-        EXPECT_TRUE(s.lblHitAngle->isVisibleTo(&s));
+        EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s.screen));
+        EXPECT_TRUE(s.lblHitAngle->isVisibleTo(&s.screen));
         EXPECT_EQ(s.lblHitMsg->pos(), q + QPoint(-60, -60));
         EXPECT_EQ(s.lblHitAngle->pos(), q + QPoint(-60, -21));
         EXPECT_EQ(s.lblHitMsg->caption(), "ミス !!");
@@ -399,7 +399,7 @@ TEST_F(ShotTest, MessageStandsOnTheFansBisectorAsSeenInEveryStage) {
 }
 
 TEST_F(ShotTest, MissBurstsAtTheShotsEnd) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     fire(50);
     clock.advanceUntil([&] { return s.tmrS->enabled(); }, 2000);
     const std::size_t before = drawn(Drawing::Kind::Line).size();
@@ -425,7 +425,7 @@ TEST_F(ShotTest, MissBurstsAtTheShotsEnd) {
 }
 
 TEST_F(ShotTest, MissBurstLengthsKeepTheirRanges) {
-    FrmTezra& s = start(1, 1);
+    PlayProbe& s = start(1, 1);
     s.DrawMissBurst(10, 20);
     const auto lines = drawn(Drawing::Kind::Line);
     ASSERT_GE(lines.size(), 74u);
@@ -439,7 +439,7 @@ TEST_F(ShotTest, MissBurstLengthsKeepTheirRanges) {
 }
 
 TEST_F(ShotTest, MissCostsThirtyAndLetsThePlayerTypeAtOnce) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     state.gScore = 31;
     fire(50);
     advanceToJudgement();
@@ -456,7 +456,7 @@ TEST_F(ShotTest, MissCostsThirtyAndLetsThePlayerTypeAtOnce) {
 }
 
 TEST_F(ShotTest, MissWithThirtyLeftEndsTheGame) {
-    FrmTezra& s = restartEmpty(1, 1);
+    PlayProbe& s = restartEmpty(1, 1);
     pin(0, 120, 200);
     state.gScore = 30;
     fire(50);
@@ -466,5 +466,5 @@ TEST_F(ShotTest, MissWithThirtyLeftEndsTheGame) {
     EXPECT_EQ(s.mBusy, 1);
     EXPECT_FALSE(s.tmrAfterMiss->enabled());
     EXPECT_TRUE(s.tmrGameOver1->enabled());
-    EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s));
+    EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
 }

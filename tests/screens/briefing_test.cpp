@@ -51,11 +51,11 @@ class BriefingTest : public PlayStepsTest {
     }
     // Clears the stage the play screen is on and runs the clear message to the briefing.
     FrmStageMsg& clearStage(int level, int stage) {
-        FrmTezra& s = restartEmpty(level, stage);
+        PlayProbe& s = restartEmpty(level, stage);
         state.gRest = 0;
         s.NextRound();
         clock.advance(16 * 400);
-        EXPECT_FALSE(s.isVisible());
+        EXPECT_FALSE(s.screen.isVisible());
         FrmStageMsg* briefing = shownBriefing();
         EXPECT_NE(briefing, nullptr);
         return *briefing;
@@ -117,7 +117,7 @@ TEST_F(BriefingTest, StartClicksAndShowsThePlayScreenAtTheLevelAndStage) {
     EXPECT_EQ(clicks(), 1);
     EXPECT_EQ(nav.find(ScreenId::Briefing), nullptr);
     ASSERT_TRUE(nav.isShown(ScreenId::Play));
-    const auto& play = *static_cast<FrmTezra*>(nav.find(ScreenId::Play));
+    const PlayProbe play(*static_cast<FrmTezra*>(nav.find(ScreenId::Play)));
     EXPECT_EQ(play.lblLevel->caption(), "ふつう");
     EXPECT_EQ(play.lblStage->caption(), "3");
 }
@@ -137,7 +137,7 @@ TEST_F(BriefingTest, BetweenStagesTheNextStageStartsAfterTheBriefing) {
     EXPECT_EQ(second.lblStage->caption(), "1");
     QTest::mouseClick(second.cmdStart, Qt::LeftButton);
     EXPECT_EQ(clicks(), 1);
-    EXPECT_TRUE(play().isVisible());
+    EXPECT_TRUE(play().screen.isVisible());
     EXPECT_EQ(play().lblStage->caption(), "1");
     EXPECT_EQ(state.gRest, 15);  // level 2 set up
 
@@ -147,7 +147,7 @@ TEST_F(BriefingTest, BetweenStagesTheNextStageStartsAfterTheBriefing) {
     QTest::mouseClick(third.cmdEnd, Qt::LeftButton);
     EXPECT_EQ(*entries, (std::vector<std::pair<int, int>>{{2, 3}}));
     EXPECT_FALSE(nav.ended());
-    EXPECT_TRUE(play().isVisible());
+    EXPECT_TRUE(play().screen.isVisible());
     EXPECT_EQ(play().lblStage->caption(), "3");
     EXPECT_EQ(state.gRest, 15);
     EXPECT_EQ(clicks(), 1);

@@ -119,7 +119,7 @@ TEST_F(DialogsTest, OkClosesEitherDialogAndTheCallerGoesOn) {
         SCOPED_TRACE(static_cast<int>(name));
         Screen* dialog = nav.load(name);
         bool continued = false;
-        nav.showModal(dialog, &play(), [&] { continued = true; });
+        nav.showModal(dialog, &play().screen, [&] { continued = true; });
         ASSERT_TRUE(nav.isShown(name));
         const std::size_t mark = soundMark();
         QTest::mouseClick(dialog->findChild<QPushButton*>("comOk"), Qt::LeftButton);
@@ -132,7 +132,7 @@ TEST_F(DialogsTest, OkClosesEitherDialogAndTheCallerGoesOn) {
 
 TEST_F(DialogsTest, PlayGoesOnUnderHelpAndAfterIt) {
     queueAngles({60});
-    FrmTezra& s = start(2, 1);
+    PlayProbe& s = start(2, 1);
     type("6");
     s.cmdHelp->click();
     Screen* help = nav.find(ScreenId::Help);
@@ -142,7 +142,7 @@ TEST_F(DialogsTest, PlayGoesOnUnderHelpAndAfterIt) {
     EXPECT_LT(state.gInvDist[0], before);
     help->findChild<QPushButton*>("comOk")->click();
     EXPECT_EQ(nav.find(ScreenId::Help), nullptr);
-    EXPECT_TRUE(nav.isLoaded(&s));
+    EXPECT_TRUE(nav.isLoaded(&s.screen));
     EXPECT_EQ(state.gInputAngle, 6);
     type("0");
     key(Qt::Key_Space, " ");

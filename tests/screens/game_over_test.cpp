@@ -23,7 +23,7 @@ class GameOverTest : public ResultScreenTest {
     }
     FrmGameOver& open() {
         auto* screen = static_cast<FrmGameOver*>(nav.load(ScreenId::GameOver));
-        nav.showModal(screen, &play());
+        nav.showModal(screen, &play().screen);
         return *screen;
     }
     bool messageShown(const FrmGameOver& s) { return s.lblMsg->isVisibleTo(&s); }
@@ -90,7 +90,7 @@ TEST_F(GameOverTest, LiesOverTheFieldOnARedRampWithTheInvaderFrom800Ms) {
 
 TEST_F(GameOverTest, ContinueWithoutANewHighScorePlaysTheSameStageAgainFrom300) {
     FrmGameOver& s = reachGameOver(120);
-    EXPECT_FALSE(play().anyTimerRunning());
+    EXPECT_FALSE(play().screen.anyTimerRunning());
     sound.clear();
     click(s.cmdContinue);
     EXPECT_EQ(sound.commandsOf("mmcPopi"), (std::vector<QString>{"sound"}));

@@ -32,10 +32,10 @@ TEST(DeferredSound, WhatDevicesAreToldBeforeTheRealSystemComesReachesItInOrder) 
     auto popi = a.sound.create(DeviceType::WaveAudio, "mmcPopi");
     midi->setFileName("/game/midi0001.mid");
     popi->setCommandFlag(false);
-    midi->command("open");
-    midi->command("play");
+    midi->command(SoundCommand::Open);
+    midi->command(SoundCommand::Play);
     auto dropped = a.sound.create(DeviceType::WaveAudio, "mmcGone");
-    dropped->command("sound");
+    dropped->command(SoundCommand::Sound);
     dropped.reset();
 
     a.attach();
@@ -47,9 +47,9 @@ TEST(DeferredSound, WhatDevicesAreToldBeforeTheRealSystemComesReachesItInOrder) 
 
     // From now on calls go straight through, and new devices are the real system's own.
     a.real->clear();
-    popi->command("sound");
+    popi->command(SoundCommand::Sound);
     auto later = a.sound.create(DeviceType::WaveAudio, "mmcLater");
-    later->command("open");
+    later->command(SoundCommand::Open);
     EXPECT_EQ(a.real->commands(), (Lines{"mmcPopi: sound", "mmcLater: open"}));
 }
 
@@ -59,9 +59,9 @@ TEST(DeferredSound, DoneOfTheRealDeviceReachesTheHandlerWhichMayRestartThePiece)
     int done = 0;
     midi->onDone([&] {
         ++done;
-        midi->command("play");
+        midi->command(SoundCommand::Play);
     });
-    midi->command("play");
+    midi->command(SoundCommand::Play);
     a.attach();
     EXPECT_EQ(a.real->finish("mmcMidi"), 1);
     EXPECT_EQ(done, 1);
@@ -77,13 +77,13 @@ TEST(DeferredSound, DevicesMayOutliveTheSystemAttachedOrNot) {
         a.sound.attach(nullptr);  // no system is no change
         EXPECT_FALSE(a.sound.attached());
     }
-    waiting->command("sound");
+    waiting->command(SoundCommand::Sound);
     {
         Attached a;
         attached = a.sound.create(DeviceType::WaveAudio, "mmcPo");
         a.attach();
     }
-    attached->command("sound");
+    attached->command(SoundCommand::Sound);
 }
 
 TEST(SoundPlugin, LoadsOffTheUiThreadAndHandsOverASystemOrNothing) {
@@ -95,7 +95,7 @@ TEST(SoundPlugin, LoadsOffTheUiThreadAndHandsOverASystemOrNothing) {
             made = system != nullptr;
             thread = QThread::currentThread();
             if (system) {
-                system->create(DeviceType::WaveAudio, "mmcPo")->command("open");
+                system->create(DeviceType::WaveAudio, "mmcPo")->command(SoundCommand::Open);
             }
         });
         QElapsedTimer elapsed;

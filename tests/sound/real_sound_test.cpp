@@ -34,18 +34,18 @@ RealSoundOptions headless() {
 }
 
 void sendEverything(SoundDevice& device) {
-    device.command("close");  // never opened
+    device.command(SoundCommand::Close);  // never opened
     device.setCommandFlag(false);
-    device.command("sound");
-    device.command("open");
+    device.command(SoundCommand::Sound);
+    device.command(SoundCommand::Open);
     device.setCommandFlag(false);
-    device.command("prev");
-    device.command("play");
-    device.command("seek");
-    device.command("prev");
-    device.command("play");
-    device.command("stop");
-    device.command("close");
+    device.command(SoundCommand::Prev);
+    device.command(SoundCommand::Play);
+    device.command(SoundCommand::Seek);
+    device.command(SoundCommand::Prev);
+    device.command(SoundCommand::Play);
+    device.command(SoundCommand::Stop);
+    device.command(SoundCommand::Close);
 }
 
 class RealSoundTest : public ::testing::Test {
@@ -99,8 +99,8 @@ TEST_F(RealSoundTest, MissingDamagedOrUnnamedFilesAreSilentAndNeverReportDone) {
             devices.back()->onDone([&] { ++dones; });
             devices.back()->setFileName(path);
             sendEverything(*devices.back());
-            devices.back()->command("open");
-            devices.back()->command("play");
+            devices.back()->command(SoundCommand::Open);
+            devices.back()->command(SoundCommand::Play);
         }
         auto wave = std::make_unique<WaveDevice>(std::weak_ptr<LingeringEffects>());
         wave->setFileName(path);
@@ -123,13 +123,15 @@ TEST_F(RealSoundTest, AThousandCommandsReturnAtOnce) {
     midi->setFileName(file("tune.mid"));
     effect->setFileName(file("missing.wav"));
 
-    const char* const pattern[] = {"open", "play", "stop", "seek", "prev", "play", "close"};
+    const SoundCommand pattern[] = {SoundCommand::Open, SoundCommand::Play, SoundCommand::Stop,
+                                    SoundCommand::Seek, SoundCommand::Prev, SoundCommand::Play,
+                                    SoundCommand::Close};
     QElapsedTimer elapsed;
     elapsed.start();
     for (int i = 0; i < 1000; ++i) {
         midi->command(pattern[i % 7]);
         effect->setCommandFlag(false);
-        effect->command("sound");
+        effect->command(SoundCommand::Sound);
     }
     EXPECT_LT(elapsed.elapsed(), 200);
 }
@@ -143,10 +145,10 @@ TEST_F(RealSoundTest, AnEffectWhoseDeviceClosesOrGoesPlaysOnTillItEnds) {
         devices.push_back(std::make_unique<WaveDevice>(lingering));
         devices.back()->onDone([&] { ++dones; });
         devices.back()->setFileName(file("click.wav"));
-        devices.back()->command("play");
+        devices.back()->command(SoundCommand::Play);
     }
-    devices[0]->command("stop");  // cut: nothing lingers
-    devices[1]->command("close");
+    devices[0]->command(SoundCommand::Stop);  // cut: nothing lingers
+    devices[1]->command(SoundCommand::Close);
     std::unique_ptr<WaveDevice> outlived = std::move(devices[3]);
     devices.clear();  // the screen unloads mid-effect
     const QList<QSoundEffect*> playing = lingering->effects();
@@ -160,7 +162,7 @@ TEST_F(RealSoundTest, AnEffectWhoseDeviceClosesOrGoesPlaysOnTillItEnds) {
     EXPECT_EQ(dones, 0);  // Done belonged to the devices, which are gone
 
     lingering.reset();  // the system goes and cuts what still plays (the sanitizer build checks)
-    outlived->command("sound");
+    outlived->command(SoundCommand::Sound);
     outlived.reset();  // nothing left to play on in: cut
 }
 
@@ -176,17 +178,17 @@ TEST_F(RealSoundTest, APiecePlaysToItsEndAndTheGamesLoopRestartsIt) {
         doneAt.push_back(clock.elapsed());
         onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
         if (doneAt.size() < 2) {
-            midi->command("seek");
-            midi->command("prev");
-            midi->command("play");
+            midi->command(SoundCommand::Seek);
+            midi->command(SoundCommand::Prev);
+            midi->command(SoundCommand::Play);
         } else {
-            midi->command("close");
+            midi->command(SoundCommand::Close);
         }
     });
     midi->setFileName(file("tune.mid"));
     clock.start();
-    midi->command("open");
-    midi->command("play");
+    midi->command(SoundCommand::Open);
+    midi->command(SoundCommand::Play);
 
     ASSERT_TRUE(runUntil([&] { return doneAt.size() == 2; }, 2500));
     EXPECT_TRUE(onMainThread);
@@ -205,12 +207,12 @@ TEST_F(RealSoundTest, StoppedOrClosedMusicReportsNoDone) {
     for (auto* device : {stopped.get(), destroyed.get()}) {
         device->onDone([&] { ++dones; });
         device->setFileName(file("tune.mid"));
-        device->command("open");
-        device->command("play");
+        device->command(SoundCommand::Open);
+        device->command(SoundCommand::Play);
     }
     runUntil([] { return false; }, 100);
-    stopped->command("stop");
-    stopped->command("close");
+    stopped->command(SoundCommand::Stop);
+    stopped->command(SoundCommand::Close);
     destroyed.reset();
     runUntil([] { return false; }, 400);
     EXPECT_EQ(dones, 0);
@@ -223,11 +225,11 @@ TEST_F(RealSoundTest, WithoutASoundFontTheMusicIsSilent) {
     bool done = false;
     midi->onDone([&] { done = true; });
     midi->setFileName(file("tune.mid"));
-    midi->command("open");
-    midi->command("play");
+    midi->command(SoundCommand::Open);
+    midi->command(SoundCommand::Play);
     EXPECT_TRUE(runUntil([&] { return sound.musicState() == MidiEngine::State::Silent; }, 2000));
     runUntil([] { return false; }, 400);
     EXPECT_FALSE(done);
-    midi->command("stop");
-    midi->command("close");
+    midi->command(SoundCommand::Stop);
+    midi->command(SoundCommand::Close);
 }

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/screen_registry.h"
-#include "state/sprites.h"
+#include "art/sprites.h"
 
 PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
     nav.setServices(services);
@@ -24,28 +24,28 @@ PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
 
 PlayFixture::~PlayFixture() = default;
 
-FrmTezra& PlayFixture::start(int level, int stage) {
+PlayProbe& PlayFixture::start(int level, int stage) {
     state.gLevel = level;
     state.gStage = stage;
-    screen_ = static_cast<FrmTezra*>(nav.load(ScreenId::Play));
-    nav.show(screen_);
-    return *screen_;
+    probe_.emplace(*static_cast<FrmTezra*>(nav.load(ScreenId::Play)));
+    nav.show(&probe_->screen);
+    return *probe_;
 }
 
-FrmTezra& PlayFixture::restart(int level, int stage) {
-    if (!screen_) {
+PlayProbe& PlayFixture::restart(int level, int stage) {
+    if (!probe_) {
         return start(level, stage);
     }
     state.gLevel = level;
     state.gStage = stage;
-    screen_->InitPlayScreen();
-    return *screen_;
+    probe_->InitPlayScreen();
+    return *probe_;
 }
 
 void PlayFixture::key(Qt::Key k, const QString& text, Qt::KeyboardModifiers mods) {
     // Through the window, as the platform delivers a key: modal blocking, the preview and the
     // focused control all take part.
-    QWindow* window = screen_->windowHandle();
+    QWindow* window = probe_->screen.windowHandle();
     ASSERT_NE(window, nullptr) << "the play screen has not been shown";
     QTest::sendKeyEvent(QTest::Click, window, k, text, mods);
 }
@@ -74,7 +74,7 @@ void PlayFixture::fire(int angle) {
 }
 
 void PlayFixture::runUntilReady() {
-    FrmTezra& s = play();
+    PlayProbe& s = play();
     for (int ms = 0; ms < 20000; ms += 10) {
         if (s.mBusy == 0 && !s.tmrOugi->enabled() && !s.tmrS->enabled() &&
             !s.tmrAfterHit->enabled() && !s.tmrAfterMiss->enabled()) {
@@ -86,7 +86,7 @@ void PlayFixture::runUntilReady() {
 }
 
 int PlayFixture::answerFor(int slot) const {
-    return (state.gInvAngle[slot] - screen_->mLineAngle) * screen_->mLineDir;
+    return (state.gInvAngle[slot] - probe_->mLineAngle) * probe_->mLineDir;
 }
 
 std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {

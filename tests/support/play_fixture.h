@@ -5,15 +5,16 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 #include "app/screen_flow.h"
 #include "kit/navigator.h"
 #include "kit/single_instance.h"
 #include "kit/virtual_clock.h"
-#include "play/frm_tezra.h"
 #include "sound/recording_sound.h"
 #include "state/game_state.h"
 #include "state/run_memory.h"
+#include "support/play_probe.h"
 #include "support/qt_printers.h"
 #include "support/scripted_random.h"
 
@@ -24,11 +25,11 @@ class PlayFixture : public ::testing::Test {
     ~PlayFixture() override;
 
     // Loads and shows the play screen for the level and stage.
-    FrmTezra& start(int level, int stage);
+    PlayProbe& start(int level, int stage);
     // Sets the play screen up again for another level and stage, as the stage flow does; the
     // first call starts it. (Unloading the only screen would end the program.)
-    FrmTezra& restart(int level, int stage);
-    FrmTezra& play() { return *screen_; }
+    PlayProbe& restart(int level, int stage);
+    PlayProbe& play() { return *probe_; }
 
     // Types a key as the player would, through the play screen's window.
     void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
@@ -64,5 +65,5 @@ class PlayFixture : public ::testing::Test {
     ScreenFlow flow{nav, state};
 
   private:
-    FrmTezra* screen_ = nullptr;
+    std::optional<PlayProbe> probe_;
 };

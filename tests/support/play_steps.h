@@ -6,27 +6,21 @@
 #include <vector>
 
 #include "app/screen_registry.h"
-#include "support/stand_in_screen.h"
-#include "support/stand_in_screen.h"
 #include "support/play_fixture.h"
+#include "support/stand_in_screen.h"
 
 // Steps the play tests share: pinning invaders where a case needs them and reading the field.
 class PlayStepsTest : public PlayFixture {
   protected:
     // The play screen freshly set up on the level and stage, nothing running but the prompt and
     // nothing on the field.
-    FrmTezra& restartEmpty(int level, int stage) {
+    PlayProbe& restartEmpty(int level, int stage) {
         if (nav.find(ScreenId::Play)) {
-            stopTimers();
+            play().screen.stopAllTimers();
         }
         restart(level, stage);
         clearField();
         return play();
-    }
-    void stopTimers() {
-        const bool watching = play().tmrWatch->enabled();
-        play().stopAllTimers();
-        play().tmrWatch->setEnabled(watching);
     }
     // Puts an invader at angle and distance and stops it there.
     void pin(int slot, int angle, int dist) {

@@ -10,15 +10,23 @@ double noteHz(double note) {
 }
 
 std::span<const Effect> allEffects() {
+    using enum SoundEffect;
     static constexpr std::array effects{
-        Effect{"wav_popi.wav", renderPopi},       Effect{"wav_shot.wav", renderShot},
-        Effect{"wav_pyu.wav", renderPyu},         Effect{"wav_den.wav", renderDen},
-        Effect{"wav_bu0.wav", renderStep0},       Effect{"wav_bu1.wav", renderStep1},
-        Effect{"wav_po.wav", renderPo},           Effect{"wav_pu.wav", renderPu},
-        Effect{"wav_clic.wav", renderClick},      Effect{"wav_gun.wav", renderGun},
-        Effect{"wav_clea.wav", renderStageClear}, Effect{"wav_all.wav", renderAllClear},
-        Effect{"wav_over.wav", renderGameOver},
+        Effect{Popi, renderPopi},
+        Effect{Shot, renderShot},
+        Effect{Pyu, renderPyu},
+        Effect{Den, renderDen},
+        Effect{Step0, renderStep0},
+        Effect{Step1, renderStep1},
+        Effect{Po, renderPo},
+        Effect{Pu, renderPu},
+        Effect{Click, renderClick},
+        Effect{Gun, renderGun},
+        Effect{StageClear, renderStageClear},
+        Effect{AllClear, renderAllClear},
+        Effect{GameOver, renderGameOver},
     };
+    static_assert(effects.size() == kEffectFiles.size(), "every effect file has a recipe");
     return effects;
 }
 

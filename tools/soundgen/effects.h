@@ -3,13 +3,15 @@
 #include <span>
 #include <vector>
 
+#include "sound/sound_files.h"
+
 namespace soundgen {
 
 constexpr int kEffectRate = 22050;
 
-// One effect file: its name beside the game and the recipe that renders its samples.
+// One effect and the recipe that renders its samples.
 struct Effect {
-    const char* fileName;
+    SoundEffect effect;
     std::vector<float> (*render)();
 };
 

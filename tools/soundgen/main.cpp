@@ -1,4 +1,5 @@
 // Writes the game's sound effects and stage tunes into the folder given on the command line.
+#include <array>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -51,16 +52,13 @@ int main(int argc, char** argv) {
     try {
         bool ok = true;
         for (const soundgen::Effect& effect : soundgen::allEffects()) {
-            ok &= writeFile(folder / effect.fileName,
+            ok &= writeFile(folder / EffectFile(effect.effect),
                             soundgen::encodeWav(effect.render(), soundgen::kEffectRate));
         }
-        const std::pair<const char*, soundgen::Song (*)()> tunes[] = {
-            {"midi0001.mid", soundgen::stageOneTune},
-            {"midi0002.mid", soundgen::stageTwoTune},
-            {"midi0003.mid", soundgen::stageThreeTune},
-        };
-        for (const auto& [fileName, compose] : tunes) {
-            ok &= writeFile(folder / fileName, soundgen::encodeSong(compose()));
+        const std::array<soundgen::Song (*)(), kStageTuneFiles.size()> tunes = {
+            soundgen::stageOneTune, soundgen::stageTwoTune, soundgen::stageThreeTune};
+        for (std::size_t stage = 0; stage < tunes.size(); ++stage) {
+            ok &= writeFile(folder / kStageTuneFiles[stage], soundgen::encodeSong(tunes[stage]()));
         }
         return ok ? 0 : 1;
     } catch (const std::exception& e) {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QRgb>
 
-#include "state/invader_art.h"
+#include "art/invader_art.h"
 
 struct GameState;
 

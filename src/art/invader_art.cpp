@@ -1,4 +1,4 @@
-#include "state/invader_art.h"
+#include "art/invader_art.h"
 
 #include <array>
 #include <stdexcept>

@@ -2,9 +2,9 @@
 #include <array>
 #include <string_view>
 
-#include "state/icons.h"
-#include "state/sprites.h"
-#include "state/star_field.h"
+#include "art/icons.h"
+#include "art/sprites.h"
+#include "art/star_field.h"
 
 namespace {
 

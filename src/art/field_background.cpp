@@ -1,4 +1,4 @@
-#include "play/field_background.h"
+#include "art/field_background.h"
 
 #include "art/night_field.h"
 

@@ -1,11 +1,11 @@
-#include "state/icons.h"
+#include "art/icons.h"
 
 #include <QPainter>
 #include <string_view>
 
-#include "state/pixel_art.h"
-#include "state/sprites.h"
-#include "state/star_field.h"
+#include "art/pixel_art.h"
+#include "art/sprites.h"
+#include "art/star_field.h"
 
 namespace {
 

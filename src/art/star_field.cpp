@@ -1,4 +1,4 @@
-#include "state/star_field.h"
+#include "art/star_field.h"
 
 #include <QColor>
 

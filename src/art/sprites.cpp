@@ -1,11 +1,11 @@
-#include "state/sprites.h"
+#include "art/sprites.h"
 
 #include <array>
 #include <stdexcept>
 
+#include "art/invader_art.h"
+#include "art/pixel_art.h"
 #include "state/game_state.h"
-#include "state/invader_art.h"
-#include "state/pixel_art.h"
 
 QRgb InvaderColour(int colour) {
     static constexpr std::array<QRgb, kInvaderColours> kColours = {

@@ -1,4 +1,4 @@
-#include "state/pixel_art.h"
+#include "art/pixel_art.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "play/frm_tezra.h"
+
+// The tests' one way into the play screen: the controls, timers and state they read, the few
+// values they pin, and the procedures they call directly.
+class PlayProbe {
+  public:
+    explicit PlayProbe(FrmTezra& s)
+        : screen(s),
+          lblLevel(s.lblLevel),
+          lblStage(s.lblStage),
+          Frame1(s.Frame1),
+          optOnOff(s.optOnOff),
+          lblHiScore(s.lblHiScore),
+          lblHiName(s.lblHiName),
+          picMain(s.picMain),
+          lblRest(s.lblRest),
+          imgD(s.imgD),
+          lblScore(s.lblScore),
+          Line1(s.Line1),
+          Line2(s.Line2),
+          lbl0LR(s.lbl0LR),
+          lblArw(s.lblArw),
+          imgInv(s.imgInv),
+          lblHitMsg(s.lblHitMsg),
+          lblHitAngle(s.lblHitAngle),
+          lblHitPoint(s.lblHitPoint),
+          lblClearMsg(s.lblClearMsg),
+          lblOverMsg(s.lblOverMsg),
+          lblAngle(s.lblAngle),
+          cmdShoot(s.cmdShoot),
+          lblMsg(s.lblMsg),
+          cmdChange(s.cmdChange),
+          cmdEnd(s.cmdEnd),
+          cmdHelp(s.cmdHelp),
+          tmrInv(s.tmrInv),
+          tmrOugi(s.tmrOugi),
+          tmrS(s.tmrS),
+          tmrAfterHit(s.tmrAfterHit),
+          tmrAfterMiss(s.tmrAfterMiss),
+          tmrWatch(s.tmrWatch),
+          tmrMsgSClear(s.tmrMsgSClear),
+          tmrGameOver1(s.tmrGameOver1),
+          tmrGameOver2(s.tmrGameOver2),
+          mBusy(s.mBusy),
+          mImgOfsX(s.mImgOfsX),
+          mPoints(s.mPoints),
+          mBgmLoop(s.mBgmLoop),
+          fan(s.fan_),
+          shotStep(s.shotStep_),
+          invBand(s.invBand_),
+          hitTick(s.hitTick_),
+          missTick(s.missTick_),
+          typeTick(s.typeTick_),
+          savedPicture(s.savedPicture_),
+          mLineAngle(s.mLineAngle),
+          mLineDir(s.mLineDir),
+          mNearSlot(s.mNearSlot),
+          invFrame(s.invFrame_),
+          blinkTick(s.blinkTick_) {}
+
+    FrmTezra& screen;
+    PlayPhase phase() const { return screen.phase(); }
+
+    void InitPlayScreen() { screen.InitPlayScreen(); }
+    void SetupStage() { screen.SetupStage(); }
+    void NextRound() { screen.NextRound(); }
+    void ShowStatus() { screen.ShowStatus(); }
+    void ShowInputAngle() { screen.ShowInputAngle(); }
+    void RedrawField() { screen.RedrawField(); }
+    void DrawMissBurst(float x, float y) { screen.DrawMissBurst(x, y); }
+    void BeginGameOver() { screen.BeginGameOver(); }
+    void BeginAllClear() { screen.BeginAllClear(); }
+    void SoundPo() { screen.SoundPo(); }
+    void SoundDen() { screen.SoundDen(); }
+    void SoundBu(int frame) { screen.SoundBu(frame); }
+    void SoundStageClear() { screen.SoundStageClear(); }
+    void PlayBgm() { screen.PlayBgm(); }
+    void StopBgm() { screen.StopBgm(); }
+
+    // Controls.
+    GameLabel* const& lblLevel;
+    GameLabel* const& lblStage;
+    QGroupBox* const& Frame1;
+    const std::array<QRadioButton*, 2>& optOnOff;
+    GameLabel* const& lblHiScore;
+    GameLabel* const& lblHiName;
+    FieldCanvas* const& picMain;
+    GameLabel* const& lblRest;
+    QLabel* const& imgD;
+    GameLabel* const& lblScore;
+    const std::array<FieldLine*, 2>& Line1;
+    FieldLine* const& Line2;
+    GameLabel* const& lbl0LR;
+    GameLabel* const& lblArw;
+    const std::array<QLabel*, 3>& imgInv;
+    GameLabel* const& lblHitMsg;
+    GameLabel* const& lblHitAngle;
+    GameLabel* const& lblHitPoint;
+    const std::array<GameLabel*, 2>& lblClearMsg;
+    const std::array<GameLabel*, 2>& lblOverMsg;
+    GameLabel* const& lblAngle;
+    QPushButton* const& cmdShoot;
+    const std::array<GameLabel*, 1>& lblMsg;
+    QPushButton* const& cmdChange;
+    QPushButton* const& cmdEnd;
+    QPushButton* const& cmdHelp;
+
+    // Timers.
+    const std::array<GameTimer*, 3>& tmrInv;
+    GameTimer* const& tmrOugi;
+    GameTimer* const& tmrS;
+    GameTimer* const& tmrAfterHit;
+    GameTimer* const& tmrAfterMiss;
+    GameTimer* const& tmrWatch;
+    GameTimer* const& tmrMsgSClear;
+    GameTimer* const& tmrGameOver1;
+    GameTimer* const& tmrGameOver2;
+
+    // State read back.
+    const Int16& mBusy;
+    const Int16& mImgOfsX;
+    const std::array<Int16, 4>& mPoints;
+    const Int16& mBgmLoop;
+    const FanState& fan;
+    const Int16& shotStep;
+    const std::array<Int16, 3>& invBand;
+    const Int16& hitTick;
+    const Int16& missTick;
+    const Int16& typeTick;
+    const QImage& savedPicture;
+
+    // State a case pins.
+    Int16& mLineAngle;
+    Int16& mLineDir;
+    Int16& mNearSlot;
+    std::array<Int16, 3>& invFrame;
+    Int16& blinkTick;
+};
