@@ -58,14 +58,14 @@ class Navigator : public QObject {
     void toggleFullScreen();
     // The full-screen stage, once F11 has made it.
     FullScreenStage* stage() const { return stage_.get(); }
+    // The shown screens, bottom to top: modal ones above the others.
+    std::vector<QWidget*> shownScreens() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     Screen* screenOf(const QWindow* window) const;
-    // The shown screens, bottom to top: modal ones above the others.
-    std::vector<QWidget*> shownScreens() const;
     std::vector<Step> takeWaitingSteps(Screen* screen);
     void runSteps(const std::vector<Step>& steps);
     void remove(Screen* screen);

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -136,4 +138,97 @@ TEST_F(WholeGameTest, GameOverContinueAndAGameOverAboveTheHighScoreToTheNameEntr
     EXPECT_FALSE(nav.find(ScreenId::Play));
     EXPECT_EQ(highScoreFile(),
               " " + QByteArray::number(score) + "\r\n" + EncodeCp932(u"ＡＢ") + "\r\n");
+}
+
+// Not a check: with TEZRA_SCREENSHOTS set to a folder, plays through every screen and saves a
+// picture of each there, as the player sees the windows on the desktop (for the README).
+class ScreenGallery : public WholeGameTest {
+  protected:
+    void snap(const QString& name) {
+        const std::vector<QWidget*> windows = nav.shownScreens();
+        QRect desktop;
+        for (QWidget* window : windows) {
+            desktop |= window->geometry();
+        }
+        QImage picture(desktop.size(), QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        for (QWidget* window : windows) {
+            window->render(&painter, window->geometry().topLeft() - desktop.topLeft());
+        }
+        EXPECT_TRUE(picture.save(folder + "/" + name + ".png"));
+    }
+    // Plays on, hitting every invader, until `done` holds.
+    void hitUntil(const std::function<bool()>& done) {
+        while (!done() && clock.now() < 3'600'000) {
+            if (auto* briefing = shown<FrmStageMsg>(ScreenId::Briefing)) {
+                click(briefing->cmdStart);
+            } else if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+                typeOn(*play, QString::number(answer(*play)) + " ");
+            }
+            advance(10);
+        }
+    }
+    QString folder = qEnvironmentVariable("TEZRA_SCREENSHOTS");
+};
+
+TEST_F(ScreenGallery, SavesEveryScreenWhenAskedTo) {
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "set TEZRA_SCREENSHOTS to a folder to write the pictures";
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // The shipped note line, from the build's game folder beside the tests.
+    QFile::copy(QCoreApplication::applicationDirPath() + "/../game/dat_cot.ini",
+                dir.filePath("dat_cot.ini"));
+    flow.start();
+    advance(7000);  // the demonstration's fan
+    snap("title");
+    auto* title = shown<FrmTezraStart>(ScreenId::Title);
+    click(title->cmdVer);
+    snap("version");
+    click(nav.find(ScreenId::Version)->findChild<QPushButton*>("comOk"));
+    click(title->cmdLo);
+    advance(1500);
+    snap("read_me");
+    click(shown<FrmFirstMsg>(ScreenId::ReadMe)->cmdOk);
+    snap("briefing");
+    click(shown<FrmStageMsg>(ScreenId::Briefing)->cmdStart);
+    advance(3000);
+    FrmTezra* play = playable();
+    ASSERT_NE(play, nullptr);
+    typeOn(*play, QString::number(answer(*play) + 20) + " ");
+    advance(600);
+    snap("play_level1_fan");
+    clock.advanceUntil([&] { return play->phase() == PlayPhase::Aiming; }, 20000, 10);
+    click(PlayProbe(*play).cmdHelp);
+    ASSERT_TRUE(nav.isShown(ScreenId::Help));
+    snap("help");
+    click(nav.find(ScreenId::Help)->findChild<QPushButton*>("comOk"));
+    hitUntil([&] { return state.gLevel == 2 && playable(); });
+    advance(3000);
+    snap("play_level2");
+    hitUntil([&] { return state.gLevel == 3 && state.gStage == 3 && playable(); });
+    advance(3000);
+    snap("play_level3_stage3");
+    hitUntil([&] { return nav.isShown(ScreenId::AllClear); });
+    advance(8000);
+    snap("all_clear");
+    click(shown<FrmAllClear>(ScreenId::AllClear)->cmdOk);
+    auto* entry = shown<FrmHighScore>(ScreenId::NameEntry);
+    ASSERT_NE(entry, nullptr);
+    for (const char* key : {"cmdKey(2)", "cmdKey(16)", "cmdKey(9)"}) {
+        click(entry->findChild<QPushButton*>(key));
+    }
+    snap("name_entry");
+    click(entry->findChild<QPushButton*>("cmdOk"));
+    click(shown<FrmTezraStart>(ScreenId::Title)->cmdLo);
+    click(shown<FrmStageMsg>(ScreenId::Briefing)->cmdStart);
+    while (!nav.isShown(ScreenId::GameOver) && clock.now() < 7'200'000) {
+        if (FrmTezra* p = playable(); p && state.gInputAngle == 0) {
+            typeOn(*p, QString::number(answer(*p) % 180 + 10) + " ");
+        }
+        advance(10);
+    }
+    advance(3000);
+    snap("game_over");
 }
