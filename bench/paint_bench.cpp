@@ -12,6 +12,7 @@
 
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
+#include "art/sprites.h"
 #include "kit/field_canvas.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
@@ -21,7 +22,6 @@
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
-#include "art/sprites.h"
 
 namespace {
 double microsecondsPerRun(int runs, const std::function<void()>& once) {
