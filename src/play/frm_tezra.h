@@ -186,7 +186,9 @@ class FrmTezra : public Screen {
     void buildTimers();
     void buildSoundDevices();
     // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
+    void FinishOnePlacement();
     void FinishThreePlacement();
+    void TurnLineToLastHit();
     // Puts a label's top-left corner at (x, y) in field units, x counted towards the screen's
     // right whatever the stage's mirroring: dx > 0 is to the right on screen.
     void placeOnScreenSide(QWidget* label, double x, double dx, double y);

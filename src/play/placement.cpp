@@ -11,23 +11,28 @@ namespace {}  // namespace
 void FrmTezra::PlaceOne() {
     GameState& g = sv.state;
     PlaceSingle(g, sv.random, 180);
+    FinishOnePlacement();
+}
+
+void FrmTezra::FinishOnePlacement() {
     tmrWatch->setEnabled(true);
     tmrInv[0]->setEnabled(true);
-    g.gTarget = kEmptySlot;
+    sv.state.gTarget = kEmptySlot;
     mBusy = 0;
+}
+
+void FrmTezra::TurnLineToLastHit() {
+    mLineAngle = sv.state.gLastAngle1;
+    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
 }
 
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
-    mLineAngle = g.gLastAngle1;
-    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
+    TurnLineToLastHit();
     PlaceSingle(g, sv.random, 170);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[0]);
     DrawCountArrow();
-    tmrWatch->setEnabled(true);
-    tmrInv[0]->setEnabled(true);
-    g.gTarget = kEmptySlot;
-    mBusy = 0;
+    FinishOnePlacement();
 }
 
 void FrmTezra::PlaceThree() {
@@ -54,8 +59,7 @@ void FrmTezra::FinishThreePlacement() {
 
 void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
-    mLineAngle = g.gLastAngle1;
-    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
+    TurnLineToLastHit();
     PlaceOrRefillThree(g, sv.random);
     mNearSlot = NearestSlot(g);
     mLineDir = CountDirection(mLineAngle, g.gInvAngle[NearestSlot(g)]);
