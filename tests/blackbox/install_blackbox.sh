@@ -43,17 +43,34 @@ export DISPLAY=:$(head -1 "$work/display")
 
 setpriv --reuid=$nobody --regid=$nobody --clear-groups \
     env HOME="$home" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb \
-    "$prefix/bin/tezra" --level 1 --stage 1 >"$work/out.log" 2>&1 &
+    "$prefix/bin/tezra" >"$work/out.log" 2>&1 &
 game=$!
 
 window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Tezra$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the installed program showed no play window"
+wait_window() {  # caption (a pattern); sets $window
+    window=
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)
+        [ -n "$window" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# The title, the read-me, the briefing and the first stage, as a child gets there.
+wait_window 'Tezra \[ｽﾀｰﾄ\]' || fail "the installed program showed no title"
+xdotool key shift+F1
+wait_window 'Tezra \[読んでね\]' || fail "Shift+F1 opened no read-me"
+readme=$window
+click 229 320  # "ＯＫ"
+sleep 0.5
+wait_window 'Tezra \[読んでね\]' && [ "$window" != "$readme" ] || fail "ＯＫ opened no briefing"
+click 229 320  # "スタート"
+wait_window '^Tezra$' || fail "スタート opened no play window"
 sleep 1
+# The sound plugin is found where it was installed, relative to the program.
+grep -q "^$prefix/.*/tezra/libtezra_sound.so\$" <(awk '{print $6}' "/proc/$game/maps") ||
+    fail "the installed sound plugin was not loaded"
 xdotool key --delay 60 1 0 Return  # 10 is never an invader's angle at a stage's start: a miss
 sleep 2
 xdotool mousemove --window "$window" 596 436 click 1  # "おわり"
