@@ -16,3 +16,11 @@ QString CopyOfGame(const QString& program, const QTemporaryDir& dir) {
     QFile::setPermissions(copy, QFile::permissions(program));
     return copy;
 }
+
+QProcessEnvironment BenchEnvironment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!env.contains("QT_QPA_PLATFORM")) {
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    }
+    return env;
+}

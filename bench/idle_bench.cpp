@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "game_copy.h"
+
 namespace {
 struct Usage {
     double cpuSeconds = 0;
@@ -75,10 +77,7 @@ void watch(const char* name, const QString& program, const QStringList& args,
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 25;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains("QT_QPA_PLATFORM")) {
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    }
+    QProcessEnvironment env = BenchEnvironment();
     // A lock of its own, so that a copy of the game running elsewhere does not turn this one away.
     QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

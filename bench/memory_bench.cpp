@@ -61,10 +61,7 @@ Peak peakAfter(const QString& program, const QStringList& args, const QProcessEn
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int ms = 1000 * (argc > 1 ? std::max(1, atoi(argv[1])) : 4);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains("QT_QPA_PLATFORM")) {
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    }
+    QProcessEnvironment env = BenchEnvironment();
     env.insert("TEZRA_MUSIC_OUTPUT", "discard");
     QTemporaryDir dir;
     const QString game = CopyOfGame(argc > 2 ? argv[2] : TEZRA_EXECUTABLE, dir);

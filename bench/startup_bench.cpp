@@ -40,10 +40,7 @@ double median(std::vector<double> times) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains("QT_QPA_PLATFORM")) {
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-    }
+    QProcessEnvironment env = BenchEnvironment();
     env.insert("TEZRA_REPORT_SHOWN", "1");
     QTemporaryDir dir;
     const QString game = CopyOfGame(argc > 2 ? argv[2] : TEZRA_EXECUTABLE, dir);
