@@ -11,8 +11,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and names it once it is ready to take clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it is ready to take clients. It must not reset
+# when the last game of a step closes, or the next step's game may find no display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=:$(head -1 "$work/display")
