@@ -15,7 +15,14 @@ Screen::Screen(Services& services, ScreenId id, const QString& name)
     setWindowKind(WindowKind::Captioned);
 }
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+    // Before the controls their handlers use.
+    qDeleteAll(timers());
+}
+
+QList<GameTimer*> Screen::timers() const {
+    return findChildren<GameTimer*>(Qt::FindDirectChildrenOnly);
+}
 
 void Screen::setTakesText(bool on) {
     takesText_ = on;
@@ -47,20 +54,15 @@ void Screen::previewText(const QString& text) {
 }
 
 GameTimer* Screen::makeTimer(int intervalMs, bool enabled, std::function<void()> handler) {
-    timers_.push_back(std::make_unique<GameTimer>(sv.clock, intervalMs, enabled));
-    timers_.back()->onTimer(std::move(handler));
-    return timers_.back().get();
+    auto* timer = new GameTimer(sv.clock, intervalMs, enabled, this);
+    timer->onTimer(std::move(handler));
+    return timer;
 }
 
 void Screen::stopAllTimers() {
-    for (const auto& timer : timers_) {
+    for (GameTimer* timer : timers()) {
         timer->setEnabled(false);
     }
-}
-
-bool Screen::anyTimerRunning() const {
-    return std::any_of(timers_.begin(), timers_.end(),
-                       [](const auto& timer) { return timer->enabled(); });
 }
 
 void Screen::setBackColour(const QColor& colour) {

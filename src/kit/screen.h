@@ -55,10 +55,9 @@ class Screen : public QWidget {
     // Delivers committed input-method text to Form_KeyPress.
     void previewText(const QString& text);
 
-    // A timer that belongs to this screen: unloading the screen stops it.
+    // A timer that belongs to this screen, a child of it: unloading the screen stops it.
     GameTimer* makeTimer(int intervalMs, bool enabled, std::function<void()> handler);
     void stopAllTimers();
-    bool anyTimerRunning() const;
 
     // The colour the window shows where no control covers it.
     void setBackColour(const QColor& colour);
@@ -67,7 +66,6 @@ class Screen : public QWidget {
     // in its place).
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
-    WindowKind windowKind() const { return kind_; }
     // Sizes the window to the given client size and centres it on the available screen area.
     void sizeAndCentre(int width, int height);
     // Sizes and places the window exactly over the widget's area on screen.
@@ -82,10 +80,11 @@ class Screen : public QWidget {
     Services& sv;
 
   private:
+    QList<GameTimer*> timers() const;
+
     ScreenId id_;
     bool keyPreview_ = false;
     bool takesText_ = false;
     WindowKind kind_ = WindowKind::Captioned;
     QString caption_;
-    std::vector<std::unique_ptr<GameTimer>> timers_;
 };

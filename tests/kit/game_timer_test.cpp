@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "doubles/virtual_clock.h"
 #include "kit/game_timer.h"
 #include "kit/timer_queue.h"
-#include "kit/virtual_clock.h"
 
 namespace {
 struct Log {

@@ -2,6 +2,7 @@
 
 #include "screens/frm_game_over.h"
 #include "screens/result_screen_steps.h"
+#include "support/screen_timers.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST_F(GameOverTest, LiesOverTheFieldOnARedRampWithTheInvaderFrom800Ms) {
 
 TEST_F(GameOverTest, ContinueWithoutANewHighScorePlaysTheSameStageAgainFrom300) {
     FrmGameOver& s = reachGameOver(120);
-    EXPECT_FALSE(play().screen.anyTimerRunning());
+    EXPECT_FALSE(AnyTimerRunning(play().screen));
     sound.clear();
     click(s.cmdContinue);
     EXPECT_EQ(sound.commandsOf("mmcPopi"), (std::vector<QString>{"sound"}));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"

@@ -8,10 +8,10 @@
 #include <optional>
 
 #include "app/screen_flow.h"
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
 #include "state/game_state.h"
 #include "state/run_memory.h"
 #include "support/play_probe.h"

@@ -6,6 +6,7 @@
 #include "persist/data_files.h"
 #include "state/angles.h"
 #include "support/play_steps.h"
+#include "support/screen_timers.h"
 #include "title/frm_tezra_start.h"
 
 namespace {
@@ -74,7 +75,7 @@ TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
         EXPECT_TRUE(nav.ended());
         EXPECT_FALSE(nav.isShown(ScreenId::Title));
         EXPECT_EQ(nav.find(ScreenId::Play), nullptr);
-        EXPECT_FALSE(nav.find(ScreenId::Title)->anyTimerRunning());
+        EXPECT_FALSE(AnyTimerRunning(*nav.find(ScreenId::Title)));
         EXPECT_TRUE(sound.calls().empty());
         EXPECT_FALSE(QFile::exists(dir.filePath(kHighScoreFile)));
     }
@@ -241,7 +242,7 @@ TEST_F(TitleTest, LeavingDuringAShotLeavesNothingBehind) {
     ASSERT_TRUE(clock.advanceUntil([&] { return state.gDemoPhase == 1; }, 6000));
     QPointer<FrmTezraStart> left(&first);
     QTest::mouseClick(first.cmdLo, Qt::LeftButton);
-    EXPECT_TRUE(!left || !left->anyTimerRunning());
+    EXPECT_TRUE(!left || !AnyTimerRunning(*left));
 
     // The next title's first shot sweeps its whole fan before it flies.
     FrmTezraStart* next = title();
