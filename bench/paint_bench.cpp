@@ -19,6 +19,7 @@
 #include "kit/field_canvas.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -54,10 +55,9 @@ int main(int argc, char** argv) {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString(), QString()};
-    nav.setServices(services);
+    GameServices services{{clock, nav}, state, run, random, sound, instance, QString(), QString()};
     ScreenFlow flow(nav, state);
-    RegisterScreens(nav, flow);
+    RegisterScreens(services, flow);
     FillInvaderPictures(state);
     state.gLevel = 1;
     state.gStage = 1;

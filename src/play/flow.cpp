@@ -2,12 +2,12 @@
 
 #include "art/colours.h"
 #include "kit/navigator.h"
-#include "play/field_geometry.h"
 #include "play/flow_rules.h"
 #include "play/frm_tezra.h"
 #include "play/prompts.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 namespace {
@@ -247,8 +247,8 @@ void FrmTezra::tmrGameOver2_Timer() {
     emit ended(PlayOutcome::GameOver);
 }
 
-void FrmTezra::AfterModal(ScreenId closed) {
-    switch (closed) {
+void FrmTezra::AfterModal(ScreenKey closed) {
+    switch (closed.as<ScreenId>()) {
         case ScreenId::Briefing:
             InitPlayScreen();
             break;

@@ -13,17 +13,20 @@
 #include "play/shot_rules.h"
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
+#include "state/fan_sweep.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 // The play screen: the field, the angle entry, the status boxes and the game's sequences.
 // Its handlers and procedures are split over the play/ sources by the part of play they serve.
-class FrmTezra : public Screen {
+class FrmTezra : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmTezra";
     static constexpr int kClientWidth = 634;
     static constexpr int kClientHeight = 449;
 
-    explicit FrmTezra(Services& services);
+    explicit FrmTezra(GameServices& services);
     ~FrmTezra() override;
 
     void Form_Load() override;
@@ -31,7 +34,7 @@ class FrmTezra : public Screen {
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_KeyPress(char32_t keyAscii) override;
     bool KeepsKey(int keyCode) const override;
-    void AfterModal(ScreenId closed) override;
+    void AfterModal(ScreenKey closed) override;
 
     PlayPhase phase() const { return phase_; }
     // The field, for screens laid over it.

@@ -19,7 +19,7 @@ GameLabel* autoSized(GameLabel* label) {
 }
 }  // namespace
 
-FrmTezra::FrmTezra(Services& services) : Screen(services, ScreenId::Play, kName) {
+FrmTezra::FrmTezra(GameServices& services) : ScreenWith(services, ScreenId::Play, kName) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();

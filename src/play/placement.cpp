@@ -1,9 +1,9 @@
 #include "art/colours.h"
 #include "play/field_drawing.h"
-#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/placement_rules.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 namespace {}  // namespace

@@ -1,7 +1,7 @@
 #include "play/field_drawing.h"
-#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 namespace {

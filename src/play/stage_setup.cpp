@@ -5,10 +5,10 @@
 #include "art/colours.h"
 #include "persist/data_files.h"
 #include "persist/number_text.h"
-#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/stage_rules.h"
 #include "sound/sound_files.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 void FrmTezra::Form_Load() {

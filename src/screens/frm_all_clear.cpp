@@ -26,7 +26,7 @@ constexpr int kLastMessageStep = 12;
 
 }  // namespace
 
-FrmAllClear::FrmAllClear(Services& services)
+FrmAllClear::FrmAllClear(GameServices& services)
     : OverFieldScreen(services, ScreenId::AllClear, kName) {
     picPaint = new PaintLayer(this, "picPaint");
     const QColor red(255, 0, 0);

@@ -16,7 +16,7 @@ class FrmAllClear : public OverFieldScreen {
     static constexpr const char* kName = "frmAllClear";
     static constexpr int kInvadersPerPainting = 150;
 
-    explicit FrmAllClear(Services& services);
+    explicit FrmAllClear(GameServices& services);
     ~FrmAllClear() override;
 
     void Form_Load() override;

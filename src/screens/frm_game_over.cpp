@@ -13,7 +13,7 @@ constexpr int kGreenBand = 2;
 constexpr int kEnlarged = 96;
 }  // namespace
 
-FrmGameOver::FrmGameOver(Services& services)
+FrmGameOver::FrmGameOver(GameServices& services)
     : OverFieldScreen(services, ScreenId::GameOver, kName) {
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
     lblGameOver = new GameLabel(this, "lblGameOver", "ゲーム オーバー", {0, 16, 625, 81},

@@ -12,7 +12,7 @@ class FrmGameOver : public OverFieldScreen {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmGameOver";
-    explicit FrmGameOver(Services& services);
+    explicit FrmGameOver(GameServices& services);
     ~FrmGameOver() override;
 
     void Form_Load() override;

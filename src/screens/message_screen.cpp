@@ -6,8 +6,8 @@
 #include "sound/sound_files.h"
 #include "state/game_state.h"
 
-MessageScreen::MessageScreen(Services& services, ScreenId id, const QString& name)
-    : Screen(services, id, name) {
+MessageScreen::MessageScreen(GameServices& services, ScreenId id, const QString& name)
+    : ScreenWith(services, id, name) {
     setWindowKind(WindowKind::Dialog);
     setCaption("Tezra [読んでね]");
     setWindowIcon(QPixmap::fromImage(SmallInvaderIcon(0)));

@@ -7,16 +7,18 @@
 #include "art/colours.h"
 #include "kit/screen.h"
 #include "sound/sound_device.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 // The navy windows that come before play, the read-me and the stage briefing: their caption,
 // their two buttons and the click their go-on button gives.
-class MessageScreen : public Screen {
+class MessageScreen : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 461;
     static constexpr int kClientHeight = 346;
 
-    MessageScreen(Services& services, ScreenId id, const QString& name);
+    MessageScreen(GameServices& services, ScreenId id, const QString& name);
 
     void Form_Load() override;
 

@@ -25,7 +25,8 @@ QRect inDemo(int x, int y, int w, int h) {
 }
 }  // namespace
 
-FrmTezraStart::FrmTezraStart(Services& services) : Screen(services, ScreenId::Title, kName) {
+FrmTezraStart::FrmTezraStart(GameServices& services)
+    : ScreenWith(services, ScreenId::Title, kName) {
     setCaption("Tezra [ｽﾀｰﾄ]");
     setBackColour(kLightGrey);
     setKeyPreview(true);

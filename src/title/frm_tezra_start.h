@@ -7,20 +7,22 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
-#include "play/shot_rules.h"
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
+#include "state/fan_sweep.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 // The title: the choice of level (and shortcut keys for any level and stage), the version
 // dialog and the end of the program, over a demonstration of the game's idea.
-class FrmTezraStart : public Screen {
+class FrmTezraStart : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmTezraStart";
     static constexpr int kClientWidth = 461;
     static constexpr int kClientHeight = 346;
 
-    explicit FrmTezraStart(Services& services);
+    explicit FrmTezraStart(GameServices& services);
     ~FrmTezraStart() override;
 
     void Form_Load() override;

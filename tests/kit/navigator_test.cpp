@@ -12,6 +12,7 @@
 #include "kit/navigator.h"
 #include "kit/screen.h"
 #include "state/game_state.h"
+#include "state/screen_id.h"
 #include "support/kit_world.h"
 #include "support/qt_printers.h"
 
@@ -63,7 +64,7 @@ class ClosesWhenShown : public Screen {
   protected:
     void showEvent(QShowEvent* event) override {
         Screen::showEvent(event);
-        sv.nav.unload(this);
+        nav().unload(this);
     }
 };
 
@@ -76,10 +77,10 @@ class NavigatorTest : public ::testing::Test, protected KitWorld {
     NavigatorTest() {
         for (ScreenId id : {kCaller, kModal, kNext, ScreenId::Title}) {
             nav.registerScreen(
-                id, [this, id](Services& s) { return std::make_unique<Recorder>(s, id, log); });
+                id, [this, id, &s = services]() { return std::make_unique<Recorder>(s, id, log); });
         }
         nav.registerScreen(ScreenId::Help,
-                           [](Services& s) { return std::make_unique<ClosesWhenShown>(s); });
+                           [&s = services]() { return std::make_unique<ClosesWhenShown>(s); });
     }
     Recorder& load(ScreenId id) { return static_cast<Recorder&>(*nav.load(id)); }
     QString n(ScreenId id) { return Recorder::name(id); }
@@ -168,9 +169,10 @@ TEST_F(NavigatorTest, TheProgramEndsWithItsLastScreenOrAtOnceWithoutUnloadSteps)
 
     log.clear();
     Navigator other;
-    other.setServices(services);
-    other.registerScreen(
-        kCaller, [this](Services& s) { return std::make_unique<Recorder>(s, kCaller, log); });
+    Services otherServices{clock, other};
+    other.registerScreen(kCaller, [this, &otherServices] {
+        return std::make_unique<Recorder>(otherServices, kCaller, log);
+    });
     auto* screen = static_cast<Recorder*>(other.load(kCaller));
     screen->timer->setEnabled(true);
     other.endProgram();

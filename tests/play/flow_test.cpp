@@ -289,7 +289,7 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
 }
 
 TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
-    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](GameServices& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -431,7 +431,7 @@ TEST_F(FlowTest, MissingAgainDuringTheShakeStartsItAfresh) {
 
 TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
     const Shows briefings = recordShows(ScreenId::Briefing);
-    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](GameServices& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -501,7 +501,7 @@ TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
 }
 
 TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
-    recordShows(ScreenId::GameOver, [](Services& sv) { sv.state.gRetryFlag = 1; });
+    recordShows(ScreenId::GameOver, [](GameServices& sv) { sv.state.gRetryFlag = 1; });
     PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 60);
     state.gRest = 1;

@@ -5,6 +5,7 @@
 #include "play/shot_rules.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
+#include "state/fan_sweep.h"
 #include "support/play_steps.h"
 #include "support/scripted_random.h"
 

@@ -116,17 +116,20 @@ TEST_F(GameOverTest, ChangingTheLevelWithANewHighScoreRecordsItThenShowsTheTitle
 TEST_F(GameOverTest, TheEndButtonEndsTheProgramAfterTheNameEntryWhenEarned) {
     for (const int score : {300, 301}) {
         SCOPED_TRACE(score);
-        Navigator run;  // each case ends its own run
-        run.setServices(services);
-        ScreenFlow runFlow(run, state);
-        RegisterScreens(run, runFlow);
+        Navigator own;  // each case ends its own run
+        GameServices ownServices{
+            {clock, own},        state,           run, *random, sound, instance,
+            services.programDir, services.dataDir};
+        ScreenFlow runFlow(own, state);
+        RegisterScreens(ownServices, runFlow);
         int entries = 0;
-        RegisterStandIn(run, runFlow, ScreenId::NameEntry, [&entries](Services&) { ++entries; });
+        RegisterStandIn(ownServices, runFlow, ScreenId::NameEntry,
+                        [&entries](GameServices&) { ++entries; });
         state.gScore = score;
-        auto& s = static_cast<FrmGameOver&>(*run.load(ScreenId::GameOver));
-        run.show(&s);
+        auto& s = static_cast<FrmGameOver&>(*own.load(ScreenId::GameOver));
+        own.show(&s);
         click(s.cmdEnd);
-        EXPECT_TRUE(run.ended());
+        EXPECT_TRUE(own.ended());
         EXPECT_EQ(entries, score > 300 ? 1 : 0);
     }
 }

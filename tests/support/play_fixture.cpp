@@ -9,8 +9,7 @@
 #include "art/sprites.h"
 
 PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
-    nav.setServices(services);
-    RegisterScreens(nav, flow);
+    RegisterScreens(services, flow);
     FillInvaderPictures(state);
     state.gAppDir = dir.path() + "/";
     state.gScore = 300;

@@ -12,6 +12,7 @@
 #include "doubles/recording_sound.h"
 #include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/run_memory.h"
 #include "support/play_probe.h"
@@ -61,7 +62,8 @@ class PlayFixture : public ::testing::Test {
     Navigator nav;
     AlwaysAlone instance;
     QTemporaryDir dir;
-    Services services{state, run, clock, *random, sound, nav, instance, dir.path(), dir.path()};
+    GameServices services{{clock, nav}, state,    run,        *random,
+                          sound,        instance, dir.path(), dir.path()};
     ScreenFlow flow{nav, state};
 
   private:

@@ -33,7 +33,7 @@ class TitleTest : public PlayStepsTest {
         state.gHiScore = 0;
         state.gReadMeShown = 0;
         // The play screen stands in: back to the title at once, as its level button does.
-        nav.registerScreen(ScreenId::Play, [this](Services& s) {
+        nav.registerScreen(ScreenId::Play, [this, &s = services]() {
             return std::make_unique<StandInScreen>(s, ScreenId::Play, [this](StandInScreen& self) {
                 state.gScore = 0;
                 flow.playEnded(self, PlayOutcome::ChangeLevel);
@@ -67,10 +67,10 @@ TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
         Navigator nav;
         NotAlone instance;
         QTemporaryDir dir;
-        Services services{state, run, clock, random, sound, nav, instance, dir.path(), dir.path()};
-        nav.setServices(services);
+        GameServices services{{clock, nav}, state,    run,        random,
+                              sound,        instance, dir.path(), dir.path()};
         ScreenFlow flow(nav, state);
-        RegisterScreens(nav, flow);
+        RegisterScreens(services, flow);
         atPlay ? flow.startAtPlay() : flow.start();
         EXPECT_TRUE(nav.ended());
         EXPECT_FALSE(nav.isShown(ScreenId::Title));
