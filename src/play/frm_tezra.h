@@ -9,11 +9,9 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
-#include "play/play_phase.h"
-#include "play/shot_rules.h"
+#include "play/play_model.h"
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
-#include "state/fan_sweep.h"
 #include "state/game_services.h"
 #include "state/screen_id.h"
 
@@ -36,13 +34,15 @@ class FrmTezra : public ScreenWith<GameServices> {
     bool KeepsKey(int keyCode) const override;
     void AfterModal(ScreenKey closed) override;
 
-    PlayPhase phase() const { return phase_; }
+    // The rules and sequence state the screen draws; others follow its events.
+    PlayModel& model() { return model_; }
+    const PlayModel& model() const { return model_; }
+    PlayPhase phase() const { return model_.phase(); }
     // The field, for screens laid over it.
     const FieldCanvas& field() const { return *picMain; }
 
   signals:
     void ended(PlayOutcome outcome);
-    void phaseChanged(PlayPhase phase);
 
   private:
     // Tests reach the inside through one probe.
@@ -99,28 +99,12 @@ class FrmTezra : public ScreenWith<GameServices> {
     std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;
 
     // --- screen state ---------------------------------------------------------------------
-    PlayPhase phase_ = PlayPhase::Aiming;
-    Int16 mBusy;
+    PlayModel model_;
     Int16 mImgOfsX;
-    std::array<Int16, 4> mPoints{};
-    Int16 mLineAngle;
-    Int16 mLineDir;
-    Int16 mNearSlot;
     Int16 mBgmLoop;
-
-    // State the sequences keep between ticks.
-    FanState fan_;
-    Int16 shotStep_;
-    std::array<Int16, 3> invFrame_{};
-    std::array<Int16, 3> invBand_{};
-    Int16 hitTick_;
-    Int16 missTick_;
-    Int16 blinkTick_;
-    Int16 clearTick_;
-    Int16 flashTick_;
+    // The field's picture kept while the game-over flash blanks it, and the typed-out lines.
     QImage savedPicture_;
     QImage blankPicture_;
-    Int16 typeTick_;
     std::array<QString, 2> overText_;
 
     // --- set-up (stage_setup.cpp) ---------------------------------------------------------
@@ -184,7 +168,6 @@ class FrmTezra : public ScreenWith<GameServices> {
     void optOnOff_Click(int index);
     void mmcMidi_Done();
 
-    void setPhase(PlayPhase phase);
     void buildControls();
     void buildTimers();
     void buildSoundDevices();
@@ -200,8 +183,4 @@ class FrmTezra : public ScreenWith<GameServices> {
     void EndPlay();
     // An end sequence takes the controls away at once instead of at the guard's next tick.
     void lockControlsForEndSequence();
-    // The absolute direction of the typed angle counted from the red line.
-    int aimedDirection() const;
-    // The angle of the invader nearest the cannon, counted from the red line.
-    int attackerAngle() const;
 };

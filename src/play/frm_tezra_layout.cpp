@@ -19,7 +19,8 @@ GameLabel* autoSized(GameLabel* label) {
 }
 }  // namespace
 
-FrmTezra::FrmTezra(GameServices& services) : ScreenWith(services, ScreenId::Play, kName) {
+FrmTezra::FrmTezra(GameServices& services)
+    : ScreenWith(services, ScreenId::Play, kName), model_(sv.state, sv.random, sv.clock) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();

@@ -32,7 +32,7 @@ void FrmTezra::SetupStage() {
 
     if (const auto level = RulesForLevel(g.gLevel)) {
         for (int band = 0; band < 4; ++band) {
-            mPoints[band] = level->points[band];
+            model_.mPoints[band] = level->points[band];
         }
         lblLevel->setCaption(level->name);
         if (level->singleInvader) {
@@ -40,7 +40,7 @@ void FrmTezra::SetupStage() {
                 g.gInvAngle[slot] = kEmptySlot;
                 g.gInvDist[slot] = kEmptySlot;
             }
-            mNearSlot = 0;
+            model_.mNearSlot = 0;
         }
         lbl0LR->setVisible(level->zeroMarkShown);
         g.gRest = level->invaders;
@@ -71,8 +71,8 @@ void FrmTezra::SetupStage() {
     g.gLastAngle1 = 90;
     g.gLastAngle2 = 10;
     g.gLastAngle3 = 180;
-    mLineAngle = 0;
-    mLineDir = 1;
+    model_.mLineAngle = 0;
+    model_.mLineDir = 1;
     g.gTarget = kEmptySlot;
     for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
         line->setColour(kRed);
@@ -129,7 +129,7 @@ void FrmTezra::NextRound() {
         case Placement::None:
             break;
     }
-    setPhase(PlayPhase::Aiming);
+    model_.setPhase(PlayPhase::Aiming);
 }
 
 void FrmTezra::Form_Unload() {
@@ -140,14 +140,6 @@ void FrmTezra::Form_Unload() {
     }
     mmcMidi->command(SoundCommand::Close);
     SaveMusicSetting(sv.state);
-}
-
-void FrmTezra::setPhase(PlayPhase phase) {
-    if (phase_ == phase) {
-        return;
-    }
-    phase_ = phase;
-    emit phaseChanged(phase);
 }
 
 void FrmTezra::setFieldTop(int top) {

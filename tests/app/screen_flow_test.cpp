@@ -8,7 +8,8 @@
 #include "support/qt_printers.h"
 
 namespace {
-QString nameOf(ScreenId id) {
+QString nameOf(ScreenKey key) {
+    const ScreenId id = key.as<ScreenId>();
     static const char* const kNames[] = {"title",    "readme",    "briefing", "play",   "gameover",
                                          "allclear", "nameentry", "help",     "version"};
     return kNames[static_cast<int>(id)];
@@ -21,7 +22,7 @@ class Stub : public Screen {
         : Screen(s, id, nameOf(id)), log_(log) {}
     void Form_Load() override { log_.push_back("load " + nameOf(id())); }
     void Form_Unload() override { log_.push_back("unload " + nameOf(id())); }
-    void AfterModal(ScreenId closed) override {
+    void AfterModal(ScreenKey closed) override {
         log_.push_back(nameOf(id()) + " after " + nameOf(closed));
     }
 

@@ -34,10 +34,12 @@ class Recorder : public Screen {
         timer = makeTimer(100, false, [] {});
         resize(120, 40);
     }
-    static QString name(ScreenId id) { return QString::number(static_cast<int>(id)); }
+    static QString name(ScreenKey id) {
+        return QString::number(static_cast<int>(id.as<ScreenId>()));
+    }
     void Form_Load() override { log_.push_back(name(id()) + " load"); }
     void Form_Unload() override { log_.push_back(name(id()) + " unload"); }
-    void AfterModal(ScreenId closed) override {
+    void AfterModal(ScreenKey closed) override {
         log_.push_back(name(id()) + " after " + name(closed));
     }
     void Form_KeyDown(int code, int shift) override {

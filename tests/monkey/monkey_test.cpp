@@ -266,7 +266,7 @@ class Monkey {
         if (accepting.size() != 1) {
             return std::to_string(accepting.size()) + " screens take input";
         }
-        screensSeen_.insert(accepting[0]->id());
+        screensSeen_.insert(accepting[0]->id().as<ScreenId>());
         // A screen lives on for a moment after its unload; none of its timers may run then.
         for (ScreenId id : kAllScreens) {
             if (Screen* s = run_->nav.find(id)) {
