@@ -64,6 +64,6 @@ class FrmHighScore : public ScreenWith<GameServices> {
     QString mName;
     int mKanaSet = 0;
 
-    std::unique_ptr<SoundDevice> mmcOpening;
-    std::unique_ptr<SoundDevice> mmcSound;
+    std::unique_ptr<SoundDevice> mmcOpening;  // the fanfare as the entry opens
+    std::unique_ptr<SoundDevice> mmcSound;    // the kana switch and the back-space
 };

@@ -11,6 +11,7 @@
 #include "kit/screen.h"
 #include "play/play_model.h"
 #include "sound/sound_device.h"
+#include "sound/sound_files.h"
 #include "state/checked_int.h"
 #include "state/game_services.h"
 #include "state/screen_id.h"
@@ -58,16 +59,16 @@ class FrmTezra : public ScreenWith<GameServices> {
     QWidget* picHiScore;
     GameLabel* lblHiScore;
     GameLabel* lblHiName;
-    FieldCanvas* picMain;
+    FieldCanvas* picMain;  // the play field
     QWidget* picRest;
     GameLabel* lblRest;
-    QLabel* imgD;
+    QLabel* imgD;  // the invader beside the count of those left
     QWidget* picScore;
     GameLabel* lblScore;
-    std::array<FieldLine*, 2> Line1;
-    FieldLine* Line2;
-    GameLabel* lbl0LR;
-    GameLabel* lblArw;
+    std::array<FieldLine*, 2> Line1;  // the red line, in two strands
+    FieldLine* Line2;                 // the shot
+    GameLabel* lbl0LR;                // the 0° mark
+    GameLabel* lblArw;                // the counting arrow's caption
     std::array<QLabel*, 3> imgInv;
     GameLabel* lblHitMsg;
     GameLabel* lblHitAngle;
@@ -83,20 +84,27 @@ class FrmTezra : public ScreenWith<GameServices> {
     QPushButton* cmdHelp;
 
     // --- timers ---------------------------------------------------------------------------
-    std::array<GameTimer*, 3> tmrInv;
-    GameTimer* tmrOugi;
-    GameTimer* tmrS;
+    std::array<GameTimer*, 3> tmrInv;  // each invader's walk
+    GameTimer* tmrOugi;                // the fan sweep
+    GameTimer* tmrS;                   // the shot's flight
     GameTimer* tmrAfterHit;
     GameTimer* tmrAfterMiss;
-    GameTimer* tmrWatch;
-    GameTimer* tmrMsgSClear;
-    GameTimer* tmrGameOver1;
-    GameTimer* tmrGameOver2;
+    GameTimer* tmrWatch;      // the guard: takes the controls away while busy, blinks the prompt
+    GameTimer* tmrMsgSClear;  // the stage-clear message
+    GameTimer* tmrGameOver1;  // the game-over flash
+    GameTimer* tmrGameOver2;  // the game-over message typed out
 
     // --- sound devices --------------------------------------------------------------------
-    std::unique_ptr<SoundDevice> mmcShoot, mmcPyu, mmcDen, mmcPo, mmcPu, mmcClick, mmcGun,
-        mmcSClear, mmcMidi;
-    std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;
+    std::unique_ptr<SoundDevice> mmcShoot;              // the shot
+    std::unique_ptr<SoundDevice> mmcPyu;                // a hit
+    std::unique_ptr<SoundDevice> mmcDen;                // a miss, and the game-over flash
+    std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;  // the footsteps, one per walking frame
+    std::unique_ptr<SoundDevice> mmcPo;                 // a digit typed, a shot fired
+    std::unique_ptr<SoundDevice> mmcPu;                 // each tick of the fan sweep
+    std::unique_ptr<SoundDevice> mmcClick;              // a character of the game-over message
+    std::unique_ptr<SoundDevice> mmcGun;                // the game-over message's end
+    std::unique_ptr<SoundDevice> mmcSClear;             // the stage clear
+    std::unique_ptr<SoundDevice> mmcMidi;               // the stage's music
 
     // --- screen state ---------------------------------------------------------------------
     PlayModel model_;
@@ -171,6 +179,13 @@ class FrmTezra : public ScreenWith<GameServices> {
     void buildControls();
     void buildTimers();
     void buildSoundDevices();
+    // The effect devices, each with its control's name and the effect it plays.
+    struct EffectDevice {
+        std::unique_ptr<SoundDevice>& device;
+        const char* name;
+        SoundEffect effect;
+    };
+    std::array<EffectDevice, 10> effectDevices();
     // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
     void FinishOnePlacement();
     void FinishThreePlacement();

@@ -81,15 +81,8 @@ void FrmTezra::SetupStage() {
     if (!musicFile.isEmpty()) {
         mmcMidi->setFileName(g.gAppDir + musicFile);
     }
-    const std::pair<SoundDevice*, SoundEffect> effects[] = {
-        {mmcShoot.get(), SoundEffect::Shot},  {mmcPyu.get(), SoundEffect::Pyu},
-        {mmcDen.get(), SoundEffect::Den},     {mmcBu[0].get(), SoundEffect::Step0},
-        {mmcBu[1].get(), SoundEffect::Step1}, {mmcPo.get(), SoundEffect::Po},
-        {mmcPu.get(), SoundEffect::Pu},       {mmcClick.get(), SoundEffect::Click},
-        {mmcGun.get(), SoundEffect::Gun},     {mmcSClear.get(), SoundEffect::StageClear},
-    };
-    for (auto [device, effect] : effects) {
-        device->setFileName(g.gAppDir + EffectFile(effect));
+    for (const EffectDevice& e : effectDevices()) {
+        e.device->setFileName(g.gAppDir + EffectFile(e.effect));
     }
     mmcDen->command(SoundCommand::Open);
     PlayBgm();
@@ -133,10 +126,8 @@ void FrmTezra::NextRound() {
 }
 
 void FrmTezra::Form_Unload() {
-    for (SoundDevice* device :
-         {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(), mmcBu[1].get(), mmcPo.get(),
-          mmcPu.get(), mmcClick.get(), mmcGun.get(), mmcSClear.get()}) {
-        device->command(SoundCommand::Close);
+    for (const EffectDevice& e : effectDevices()) {
+        e.device->command(SoundCommand::Close);
     }
     mmcMidi->command(SoundCommand::Close);
     SaveMusicSetting(sv.state);

@@ -78,7 +78,7 @@ void FrmFirstMsg::tmrInv_Timer() {
 }
 
 void FrmFirstMsg::cmdOk_Click() {
-    PlayClick();
+    SoundPopi();
     emit ended(ReadMeOutcome::Ok);
 }
 

@@ -29,8 +29,8 @@ class FrmGameOver : public OverFieldScreen {
     QPushButton* cmdContinue;
     QPushButton* cmdCancel;
     QPushButton* cmdEnd;
-    GameTimer* tmrDemo;
-    std::unique_ptr<SoundDevice> mmcGameOver;
+    GameTimer* tmrDemo;                        // the invader's walk and the message's blink
+    std::unique_ptr<SoundDevice> mmcGameOver;  // the game-over tune
 
   signals:
     void ended(GameOverOutcome outcome);

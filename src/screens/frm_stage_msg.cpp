@@ -136,7 +136,7 @@ void FrmStageMsg::ShowBriefing() {
 }
 
 void FrmStageMsg::cmdStart_Click() {
-    PlayClick();
+    SoundPopi();
     emit ended(BriefingOutcome::Start);
 }
 

@@ -30,7 +30,6 @@ void MessageScreen::Form_Load() {
     mmcPopi->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::Popi));
 }
 
-void MessageScreen::PlayClick() {
-    mmcPopi->setCommandFlag(false);
-    mmcPopi->command(SoundCommand::Sound);
+void MessageScreen::SoundPopi() {
+    StartEffect(*mmcPopi);
 }

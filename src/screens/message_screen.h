@@ -23,10 +23,11 @@ class MessageScreen : public ScreenWith<GameServices> {
     void Form_Load() override;
 
     QPushButton* cmdEnd;
-    std::unique_ptr<SoundDevice> mmcPopi;
+    std::unique_ptr<SoundDevice> mmcPopi;  // the click of a button
 
   protected:
     // The big button that goes on: first in the tab order, with the focus and a small picture.
     QPushButton* makeGoButton(const QString& name, const QString& caption);
-    void PlayClick();
+    // The click of a button, before it acts.
+    void SoundPopi();
 };

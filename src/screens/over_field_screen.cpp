@@ -41,7 +41,7 @@ void OverFieldScreen::placeAndPaint(int green, int blue) {
     update();
 }
 
-void OverFieldScreen::Click() {
+void OverFieldScreen::SoundPopi() {
     mmcPopi->command(SoundCommand::Sound);
 }
 

@@ -29,7 +29,7 @@ class OverFieldScreen : public ScreenWith<GameServices> {
     // the background: red rising from 0 at the top to 255 at the bottom, green and blue fixed.
     void placeAndPaint(int green, int blue);
     // The click of a button, before it acts.
-    void Click();
+    void SoundPopi();
     std::unique_ptr<SoundDevice> makeWave(const QString& name, const QString& file);
     // The screen was closed by Alt+F4 or the window system.
     virtual void ClosedByWindow() = 0;
@@ -37,7 +37,7 @@ class OverFieldScreen : public ScreenWith<GameServices> {
     void closeRequested() override;
     void paintEvent(QPaintEvent* event) override;
 
-    std::unique_ptr<SoundDevice> mmcPopi;
+    std::unique_ptr<SoundDevice> mmcPopi;  // the click of a button
 
   private:
     QImage background_;

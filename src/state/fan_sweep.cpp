@@ -9,74 +9,60 @@ FanTick begin(FanState& fan, float from, float to) {
     return {};
 }
 
+// Anticlockwise from `start` until the slice reaches base + angle; each tick's slice lies nine
+// degrees on from the last and a degree wider.
+FanTick anticlockwise(FanState& fan, float start, int base, int angle) {
+    if (fan.fanActive == 0) {
+        return begin(fan, start, static_cast<float>(base + 10));
+    }
+    FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
+    if (fan.fanTo >= base + angle) {
+        tick.finished = true;
+    } else {
+        fan.fanFrom += 9;
+        fan.fanTo += 10;
+    }
+    return tick;
+}
+
+// Clockwise from `base` until the slice reaches base - angle. Below 0 a slice is drawn up to 360;
+// one starting at exactly 0 starts at the zero edge and ends at `zeroTo`, or where it ends.
+FanTick clockwise(FanState& fan, int base, int angle, std::optional<float> zeroTo) {
+    if (fan.fanActive == 0) {
+        return begin(fan, static_cast<float>(base - 10), static_cast<float>(base));
+    }
+    FanTick tick;
+    if (fan.fanFrom > 0) {
+        tick.slice = FanSlice{fan.fanFrom, fan.fanTo};
+    } else if (fan.fanFrom < 0) {
+        tick.slice = FanSlice{fan.fanFrom + 360.0, 360};
+    } else {
+        tick.slice = FanSlice{kZeroEdge, zeroTo.value_or(fan.fanTo)};
+    }
+    if (fan.fanFrom <= base - angle) {
+        tick.finished = true;
+    } else {
+        fan.fanFrom -= 10;
+        fan.fanTo -= 9;
+    }
+    return tick;
+}
+
 }  // namespace
 
 FanTick StepFan(FanState& fan, int stage, int lineAngle, int lineDir, int inputAngle) {
-    const bool first = fan.fanActive == 0;
     if (stage == 1) {
-        if (first) {
-            return begin(fan, kZeroEdge, 10);
-        }
-        FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
-        if (fan.fanTo >= inputAngle) {
-            tick.finished = true;
-        } else {
-            fan.fanFrom += 9;
-            fan.fanTo += 10;
-        }
-        return tick;
+        return anticlockwise(fan, kZeroEdge, 0, inputAngle);
     }
     if (stage == 2) {
-        if (first) {
-            return begin(fan, 170, 180);
-        }
-        // The zero edge stands for 0 only in the drawing: a sweep of 180 ends there instead of
-        // drawing one more slice below the horizon.
-        const bool done = fan.fanFrom <= 180 - inputAngle;
-        if (fan.fanFrom == 0) {
-            fan.fanFrom = kZeroEdge;
-        }
-        FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
-        if (done) {
-            tick.finished = true;
-        } else {
-            fan.fanFrom -= 10;
-            fan.fanTo -= 9;
-        }
-        return tick;
+        // A sweep of 180 ends at the zero edge instead of drawing a slice below the horizon.
+        return clockwise(fan, 180, inputAngle, std::nullopt);
     }
     if (stage == 3 && lineDir == 1) {
-        if (first) {
-            return begin(fan, static_cast<float>(lineAngle), static_cast<float>(lineAngle + 10));
-        }
-        FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
-        if (fan.fanTo >= lineAngle + inputAngle) {
-            tick.finished = true;
-        } else {
-            fan.fanFrom += 9;
-            fan.fanTo += 10;
-        }
-        return tick;
+        return anticlockwise(fan, static_cast<float>(lineAngle), lineAngle, inputAngle);
     }
     if (stage == 3 && lineDir == -1) {
-        if (first) {
-            return begin(fan, static_cast<float>(lineAngle - 10), static_cast<float>(lineAngle));
-        }
-        FanTick tick;
-        if (fan.fanFrom > 0) {
-            tick.slice = FanSlice{fan.fanFrom, fan.fanTo};
-        } else if (fan.fanFrom < 0) {
-            tick.slice = FanSlice{fan.fanFrom + 360.0, 360};
-        } else {
-            tick.slice = FanSlice{kZeroEdge, 11};
-        }
-        if (fan.fanFrom <= lineAngle - inputAngle) {
-            tick.finished = true;
-        } else {
-            fan.fanFrom -= 10;
-            fan.fanTo -= 9;
-        }
-        return tick;
+        return clockwise(fan, lineAngle, inputAngle, 11.0f);
     }
     return {};
 }

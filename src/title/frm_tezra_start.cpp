@@ -112,7 +112,7 @@ void FrmTezraStart::Form_Load() {
         g.gScore = 300;
     }
     mmcPopi->setFileName(g.gAppDir + EffectFile(SoundEffect::Popi));
-    ClickSound();
+    SoundPopi();
     // A title left during a shot must not start its successor's demonstration mid-flight.
     g.gDemoPhase = 0;
     tmrDemo->setEnabled(true);
@@ -140,12 +140,12 @@ void FrmTezraStart::comHigh_Click() {
 }
 
 void FrmTezraStart::cmdVer_Click() {
-    ClickSound();
+    SoundPopi();
     emit ended(TitleOutcome::ShowVersion);
 }
 
 void FrmTezraStart::cmdEnd_Click() {
-    ClickSound();
+    SoundPopi();
     emit ended(TitleOutcome::Quit);
 }
 
@@ -156,7 +156,7 @@ void FrmTezraStart::ChooseLevel(int level, int stage) {
 }
 
 void FrmTezraStart::StartGame() {
-    ClickSound();
+    SoundPopi();
     GameState& g = sv.state;
     if (g.gReadMeShown == 1) {
         emit ended(TitleOutcome::NextGame);
@@ -166,6 +166,6 @@ void FrmTezraStart::StartGame() {
     emit ended(TitleOutcome::FirstGame);
 }
 
-void FrmTezraStart::ClickSound() {
+void FrmTezraStart::SoundPopi() {
     mmcPopi->command(SoundCommand::Sound);
 }

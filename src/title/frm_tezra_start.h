@@ -41,13 +41,13 @@ class FrmTezraStart : public ScreenWith<GameServices> {
     FieldLine* Line1;
     FieldLine* Line2;
     QLabel* imgInv;
-    std::unique_ptr<SoundDevice> mmcPopi;
+    std::unique_ptr<SoundDevice> mmcPopi;  // the click of a button
 
     // --- timers ---------------------------------------------------------------------------
-    GameTimer* tmrDemo;
-    GameTimer* tmrInv;
-    GameTimer* tmrS;
-    GameTimer* tmrOugi;
+    GameTimer* tmrDemo;  // the demonstration's steps
+    GameTimer* tmrInv;   // the invader's walk
+    GameTimer* tmrS;     // the shot's flight
+    GameTimer* tmrOugi;  // the fan sweep
 
     // --- demonstration state --------------------------------------------------------------
     Int16 mDemoBusy;
@@ -81,5 +81,5 @@ class FrmTezraStart : public ScreenWith<GameServices> {
     void buildDemo();
     void ChooseLevel(int level, int stage);
     void StartGame();
-    void ClickSound();
+    void SoundPopi();
 };
