@@ -13,12 +13,13 @@
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
 #include "art/sprites.h"
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/field_canvas.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -54,10 +55,9 @@ int main(int argc, char** argv) {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString(), QString()};
-    nav.setServices(services);
+    GameServices services{{clock, nav}, state, run, random, sound, instance, QString(), QString()};
     ScreenFlow flow(nav, state);
-    RegisterScreens(nav, flow);
+    RegisterScreens(services, flow);
     FillInvaderPictures(state);
     state.gLevel = 1;
     state.gStage = 1;

@@ -19,6 +19,7 @@
 #include "sound/deferred_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_plugin.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -92,10 +93,10 @@ int main(int argc, char** argv) {
     const GameFolders folders = LocateGameFolders(
         programDir, QDir(programDir).filePath(QStringLiteral(TEZRA_INSTALLED_FILES)),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    Services services{state, run, clock, random, sound, nav, instance, folders.files, folders.data};
-    nav.setServices(services);
+    GameServices services{{clock, nav}, state,    run,           random,
+                          sound,        instance, folders.files, folders.data};
     ScreenFlow flow(nav, state);
-    RegisterScreens(nav, flow);
+    RegisterScreens(services, flow);
 
     SoundPluginLoader soundLoader;
     AfterFirstPaint loadSound([&] {

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "kit/screen_id.h"
+#include "state/screen_id.h"
 
 class Navigator;
 class Screen;

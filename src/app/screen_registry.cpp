@@ -15,12 +15,17 @@
 
 namespace {
 // A screen whose end, reported by `signal`, goes to the flow's `ended`.
+// `prepare` runs before the screen loads.
 template <typename S, typename Outcome>
-void registerScreen(Navigator& nav, ScreenFlow& flow, ScreenId id, void (S::*signal)(Outcome),
-                    void (ScreenFlow::*ended)(Screen&, Outcome)) {
-    nav.registerScreen(id, [&flow, signal, ended](Services& s) {
+void registerScreen(GameServices& s, ScreenFlow& flow, ScreenId id, void (S::*signal)(Outcome),
+                    void (ScreenFlow::*ended)(Screen&, Outcome),
+                    std::function<void(S&)> prepare = {}) {
+    s.nav.registerScreen(id, [&s, &flow, signal, ended, prepare] {
         auto screen = std::make_unique<S>(s);
         S* raw = screen.get();
+        if (prepare) {
+            prepare(*raw);
+        }
         QObject::connect(raw, signal, &flow,
                          [&flow, ended, raw](Outcome o) { (flow.*ended)(*raw, o); });
         return screen;
@@ -29,8 +34,8 @@ void registerScreen(Navigator& nav, ScreenFlow& flow, ScreenId id, void (S::*sig
 
 // A screen that only closes and gives way to what waited for it; it reports by `closed`.
 template <typename S, typename Base>
-void registerClosing(Navigator& nav, ScreenFlow& flow, ScreenId id, void (Base::*closed)()) {
-    nav.registerScreen(id, [&flow, closed](Services& s) {
+void registerClosing(GameServices& s, ScreenFlow& flow, ScreenId id, void (Base::*closed)()) {
+    s.nav.registerScreen(id, [&s, &flow, closed] {
         auto screen = std::make_unique<S>(s);
         S* raw = screen.get();
         QObject::connect(raw, closed, &flow, [&flow, raw] { flow.closed(*raw); });
@@ -40,14 +45,23 @@ void registerClosing(Navigator& nav, ScreenFlow& flow, ScreenId id, void (Base::
 
 }  // namespace
 
-void RegisterScreens(Navigator& nav, ScreenFlow& flow) {
-    registerScreen(nav, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
-    registerScreen(nav, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
-    registerScreen(nav, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
-    registerScreen(nav, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
-    registerClosing<FrmHelp>(nav, flow, ScreenId::Help, &DialogScreen::closed);
-    registerClosing<FrmVer>(nav, flow, ScreenId::Version, &DialogScreen::closed);
-    registerScreen(nav, flow, ScreenId::GameOver, &FrmGameOver::ended, &ScreenFlow::gameOverEnded);
-    registerScreen(nav, flow, ScreenId::AllClear, &FrmAllClear::ended, &ScreenFlow::allClearEnded);
-    registerClosing<FrmHighScore>(nav, flow, ScreenId::NameEntry, &FrmHighScore::closed);
+void RegisterScreens(GameServices& s, ScreenFlow& flow) {
+    // The result screens lie over the play screen's field, when there is one.
+    const auto liesOverPlayField = [&nav = s.nav](OverFieldScreen& screen) {
+        screen.setPlayField([&nav]() -> const QWidget* {
+            const auto* play = qobject_cast<const FrmTezra*>(nav.find(ScreenId::Play));
+            return play ? &play->field() : nullptr;
+        });
+    };
+    registerScreen(s, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
+    registerScreen(s, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    registerScreen(s, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
+    registerScreen(s, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
+    registerClosing<FrmHelp>(s, flow, ScreenId::Help, &DialogScreen::closed);
+    registerClosing<FrmVer>(s, flow, ScreenId::Version, &DialogScreen::closed);
+    registerScreen<FrmGameOver>(s, flow, ScreenId::GameOver, &FrmGameOver::ended,
+                                &ScreenFlow::gameOverEnded, liesOverPlayField);
+    registerScreen<FrmAllClear>(s, flow, ScreenId::AllClear, &FrmAllClear::ended,
+                                &ScreenFlow::allClearEnded, liesOverPlayField);
+    registerClosing<FrmHighScore>(s, flow, ScreenId::NameEntry, &FrmHighScore::closed);
 }

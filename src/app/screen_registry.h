@@ -1,7 +1,8 @@
 #pragma once
 
-class Navigator;
 class ScreenFlow;
+struct GameServices;
 
-// Makes every screen of the game known to the navigator and connects its end to the flow.
-void RegisterScreens(Navigator& nav, ScreenFlow& flow);
+// Makes every screen of the game known to the services' navigator and connects its end to the
+// flow.
+void RegisterScreens(GameServices& services, ScreenFlow& flow);

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "play/field_geometry.h"
+#include "state/field_geometry.h"
 
 // The play field's picture: a starry half-disc standing on the cannon's line, the Earth on the
 // cannon, a grey band below. Opaque 24-bit colour; drawn once, then shared.

@@ -7,6 +7,8 @@
 
 #include "highscore/name_keys.h"
 #include "kit/screen.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 class GameLabel;
 class QPushButton;
@@ -15,7 +17,7 @@ class SoundDevice;
 // The name entry: congratulates the player, takes the score over as the new high score and
 // takes the holder's name of up to 10 characters from the on-screen keyboard or the physical
 // one, the input method included. "OK（おわり）" stores score and name and closes it.
-class FrmHighScore : public Screen {
+class FrmHighScore : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmHighScore";
@@ -23,7 +25,7 @@ class FrmHighScore : public Screen {
     static constexpr int kWidth = 411;
     static constexpr int kHeight = 442;
 
-    explicit FrmHighScore(Services& services);
+    explicit FrmHighScore(GameServices& services);
     ~FrmHighScore() override;
 
     void Form_Load() override;
@@ -62,6 +64,6 @@ class FrmHighScore : public Screen {
     QString mName;
     int mKanaSet = 0;
 
-    std::unique_ptr<SoundDevice> mmcOpening;
-    std::unique_ptr<SoundDevice> mmcSound;
+    std::unique_ptr<SoundDevice> mmcOpening;  // the fanfare as the entry opens
+    std::unique_ptr<SoundDevice> mmcSound;    // the kana switch and the back-space
 };

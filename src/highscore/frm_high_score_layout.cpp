@@ -25,7 +25,8 @@ void AddShadowedHeading(QWidget* parent, int index, const QString& text, QRect b
 }
 }  // namespace
 
-FrmHighScore::FrmHighScore(Services& services) : Screen(services, ScreenId::NameEntry, kName) {
+FrmHighScore::FrmHighScore(GameServices& services)
+    : ScreenWith(services, ScreenId::NameEntry, kName) {
     setWindowKind(WindowKind::Dialog);
     setCaption("");
     setBackColour(Qt::white);

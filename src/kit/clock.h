@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class GameTimer;
 
 // Drives game timers. The game uses a real clock; tests use a virtual one.
@@ -13,4 +15,6 @@ class Clock {
     virtual void stop(GameTimer& timer) = 0;
     // The timer is being destroyed.
     virtual void release(GameTimer& timer) { stop(timer); }
+    // Milliseconds since some start, on this clock's time.
+    virtual std::int64_t now() const = 0;
 };

@@ -12,7 +12,7 @@
 
 FullScreenStage::FullScreenStage(ShownWindows shown) : shown_(std::move(shown)) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Tezra"));
+    setWindowTitle(QGuiApplication::applicationDisplayName());
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);

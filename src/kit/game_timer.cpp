@@ -1,7 +1,7 @@
 #include "kit/game_timer.h"
 
-GameTimer::GameTimer(Clock& clock, int intervalMs, bool enabled)
-    : clock_(clock), interval_(intervalMs) {
+GameTimer::GameTimer(Clock& clock, int intervalMs, bool enabled, QObject* parent)
+    : QObject(parent), clock_(clock), interval_(intervalMs) {
     setEnabled(enabled);
 }
 

@@ -27,11 +27,11 @@ Navigator::~Navigator() {
     disposed_.clear();
 }
 
-void Navigator::registerScreen(ScreenId id, Factory factory) {
+void Navigator::registerScreen(ScreenKey id, Factory factory) {
     factories_[id] = std::move(factory);
 }
 
-Screen* Navigator::find(ScreenId id) const {
+Screen* Navigator::find(ScreenKey id) const {
     for (const auto& screen : loaded_) {
         if (screen->id() == id) {
             return screen.get();
@@ -45,20 +45,20 @@ bool Navigator::isLoaded(const Screen* screen) const {
                        [screen](const auto& s) { return s.get() == screen; });
 }
 
-bool Navigator::isShown(ScreenId id) const {
+bool Navigator::isShown(ScreenKey id) const {
     const Screen* screen = find(id);
     return screen && screen->isVisible();
 }
 
-Screen* Navigator::load(ScreenId id) {
+Screen* Navigator::load(ScreenKey id) {
     if (Screen* screen = find(id)) {
         return screen;
     }
     auto it = factories_.find(id);
-    if (it == factories_.end() || !services_) {
+    if (it == factories_.end()) {
         throw std::logic_error("no screen registered for this id");
     }
-    loaded_.push_back(it->second(*services_));
+    loaded_.push_back(it->second());
     Screen* screen = loaded_.back().get();
     screen->Form_Load();
     return screen;
@@ -101,7 +101,7 @@ void Navigator::showModal(Screen* screen, Screen* owner, Step whenClosed) {
         steps.push_back(std::move(whenClosed));
     }
     if (owner) {
-        const ScreenId closed = screen->id();
+        const ScreenKey closed = screen->id();
         steps.push_back([this, owner, closed] {
             if (isLoaded(owner)) {
                 owner->AfterModal(closed);

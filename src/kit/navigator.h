@@ -6,8 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "kit/screen_id.h"
-#include "kit/services.h"
+#include "kit/screen_key.h"
 
 class FullScreenStage;
 class QWindow;
@@ -20,20 +19,19 @@ class Screen;
 class Navigator : public QObject {
     Q_OBJECT
   public:
-    using Factory = std::function<std::unique_ptr<Screen>(Services&)>;
+    using Factory = std::function<std::unique_ptr<Screen>()>;
     using Step = std::function<void()>;
 
     Navigator();
     ~Navigator() override;
 
-    void setServices(Services& services) { services_ = &services; }
-    void registerScreen(ScreenId id, Factory factory);
+    void registerScreen(ScreenKey id, Factory factory);
 
     // The loaded screen, loading it (and running its Form_Load) if needed.
-    Screen* load(ScreenId id);
-    Screen* find(ScreenId id) const;
+    Screen* load(ScreenKey id);
+    Screen* find(ScreenKey id) const;
     bool isLoaded(const Screen* screen) const;
-    bool isShown(ScreenId id) const;
+    bool isShown(ScreenKey id) const;
 
     void show(Screen* screen);
     void hide(Screen* screen);
@@ -71,8 +69,7 @@ class Navigator : public QObject {
     void remove(Screen* screen);
     void disposeLater(std::unique_ptr<Screen> screen);
 
-    Services* services_ = nullptr;
-    std::map<ScreenId, Factory> factories_;
+    std::map<ScreenKey, Factory> factories_;
     std::vector<std::unique_ptr<Screen>> loaded_;
     std::vector<std::unique_ptr<Screen>> disposed_;
     // What runs when a modal screen closes.

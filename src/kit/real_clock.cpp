@@ -40,6 +40,10 @@ void RealClock::stop(GameTimer& timer) {
     arm();
 }
 
+std::int64_t RealClock::now() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(monotonicNow()).count();
+}
+
 void RealClock::fireDue() {
     std::uint64_t expirations = 0;
     if (read(alarm_, &expirations, sizeof expirations) < 0) {

@@ -20,6 +20,7 @@ class RealClock : public Clock {
 
     void start(GameTimer& timer) override;
     void stop(GameTimer& timer) override;
+    std::int64_t now() const override;
 
   private:
     void fireDue();

@@ -8,14 +8,21 @@
 #include "kit/keys.h"
 #include "kit/navigator.h"
 
-Screen::Screen(Services& services, ScreenId id, const QString& name)
-    : QWidget(nullptr), sv(services), id_(id) {
+Screen::Screen(Services& services, ScreenKey id, const QString& name)
+    : QWidget(nullptr), services_(services), id_(id) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowKind(WindowKind::Captioned);
 }
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+    // Before the controls their handlers use.
+    qDeleteAll(timers());
+}
+
+QList<GameTimer*> Screen::timers() const {
+    return findChildren<GameTimer*>(Qt::FindDirectChildrenOnly);
+}
 
 void Screen::setTakesText(bool on) {
     takesText_ = on;
@@ -25,12 +32,12 @@ void Screen::setTakesText(bool on) {
 bool Screen::previewKey(const QKeyEvent& event) {
     const int code = KeyCodeOf(event);
     Form_KeyDown(code, ShiftOf(event));
-    if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
+    if (services_.nav.ended() || !services_.nav.isLoaded(this)) {
         return true;
     }
     if (const char32_t ascii = KeyAsciiOf(event)) {
         Form_KeyPress(ascii);
-        if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
+        if (services_.nav.ended() || !services_.nav.isLoaded(this)) {
             return true;
         }
     }
@@ -39,7 +46,7 @@ bool Screen::previewKey(const QKeyEvent& event) {
 
 void Screen::previewText(const QString& text) {
     for (const char32_t c : text.toUcs4()) {
-        if (sv.nav.ended() || !sv.nav.isLoaded(this)) {
+        if (services_.nav.ended() || !services_.nav.isLoaded(this)) {
             return;
         }
         Form_KeyPress(c);
@@ -47,20 +54,15 @@ void Screen::previewText(const QString& text) {
 }
 
 GameTimer* Screen::makeTimer(int intervalMs, bool enabled, std::function<void()> handler) {
-    timers_.push_back(std::make_unique<GameTimer>(sv.clock, intervalMs, enabled));
-    timers_.back()->onTimer(std::move(handler));
-    return timers_.back().get();
+    auto* timer = new GameTimer(services_.clock, intervalMs, enabled, this);
+    timer->onTimer(std::move(handler));
+    return timer;
 }
 
 void Screen::stopAllTimers() {
-    for (const auto& timer : timers_) {
+    for (GameTimer* timer : timers()) {
         timer->setEnabled(false);
     }
-}
-
-bool Screen::anyTimerRunning() const {
-    return std::any_of(timers_.begin(), timers_.end(),
-                       [](const auto& timer) { return timer->enabled(); });
 }
 
 void Screen::setBackColour(const QColor& colour) {
@@ -121,11 +123,11 @@ void Screen::paintEvent(QPaintEvent* event) {
 void Screen::closeEvent(QCloseEvent* event) {
     // The navigator decides what closing means; the window itself never just disappears.
     event->ignore();
-    if (sv.nav.isLoaded(this)) {
+    if (services_.nav.isLoaded(this)) {
         closeRequested();
     }
 }
 
 void Screen::closeRequested() {
-    sv.nav.unload(this);
+    services_.nav.unload(this);
 }

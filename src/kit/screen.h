@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "kit/game_timer.h"
-#include "kit/screen_id.h"
+#include "kit/screen_key.h"
 #include "kit/services.h"
 
+class Navigator;
 class QKeyEvent;
 
 // The kinds of window a screen can be.
@@ -24,10 +25,10 @@ enum class WindowKind {
 class Screen : public QWidget {
     Q_OBJECT
   public:
-    Screen(Services& services, ScreenId id, const QString& name);
+    Screen(Services& services, ScreenKey id, const QString& name);
     ~Screen() override;
 
-    ScreenId id() const { return id_; }
+    ScreenKey id() const { return id_; }
 
     // Run by the navigator once the screen is constructed, and when it is unloaded.
     virtual void Form_Load() {}
@@ -35,7 +36,7 @@ class Screen : public QWidget {
     // Runs each time the navigator has shown the screen, once Qt has finished showing it.
     virtual void Form_Activate() {}
     // A modal screen this one opened has closed: the steps that follow it.
-    virtual void AfterModal(ScreenId /*closed*/) {}
+    virtual void AfterModal(ScreenKey /*closed*/) {}
     // Key preview handlers; keyAscii is 0 for keys that type no character.
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyPress(char32_t /*keyAscii*/) {}
@@ -55,10 +56,9 @@ class Screen : public QWidget {
     // Delivers committed input-method text to Form_KeyPress.
     void previewText(const QString& text);
 
-    // A timer that belongs to this screen: unloading the screen stops it.
+    // A timer that belongs to this screen, a child of it: unloading the screen stops it.
     GameTimer* makeTimer(int intervalMs, bool enabled, std::function<void()> handler);
     void stopAllTimers();
-    bool anyTimerRunning() const;
 
     // The colour the window shows where no control covers it.
     void setBackColour(const QColor& colour);
@@ -67,7 +67,6 @@ class Screen : public QWidget {
     // in its place).
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
-    WindowKind windowKind() const { return kind_; }
     // Sizes the window to the given client size and centres it on the available screen area.
     void sizeAndCentre(int width, int height);
     // Sizes and places the window exactly over the widget's area on screen.
@@ -79,13 +78,25 @@ class Screen : public QWidget {
     // A close from the window system (its close button or the window manager's Alt+F4).
     virtual void closeRequested();
 
-    Services& sv;
+    Navigator& nav() const { return services_.nav; }
 
   private:
-    ScreenId id_;
+    QList<GameTimer*> timers() const;
+
+    Services& services_;
+    ScreenKey id_;
     bool keyPreview_ = false;
     bool takesText_ = false;
     WindowKind kind_ = WindowKind::Captioned;
     QString caption_;
-    std::vector<std::unique_ptr<GameTimer>> timers_;
+};
+
+// A screen of a game whose services extend the kit's: `sv` gives the game's own.
+template <typename GameServices>
+class ScreenWith : public Screen {
+  protected:
+    ScreenWith(GameServices& services, ScreenKey id, const QString& name)
+        : Screen(services, id, name), sv(services) {}
+
+    GameServices& sv;
 };

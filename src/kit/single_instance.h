@@ -30,9 +30,3 @@ class LockFileInstance : public SingleInstance {
     std::unique_ptr<QLockFile> lock_;
     std::optional<bool> held_;
 };
-
-// For tests and tools: every copy is alone.
-class AlwaysAlone : public SingleInstance {
-  public:
-    bool acquire() override { return true; }
-};

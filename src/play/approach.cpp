@@ -13,17 +13,19 @@ void FrmTezra::tmrInv_Timer(int i) {
     tmrInv.at(i)->setEnabled(false);
     imgInv[i]->hide();
     const Int16 d = g.gInvDist.at(i);
-    invBand_[i] = DistanceBand(d);
-    tmrInv[i]->setInterval(ApproachInterval(g.gLevel, i, mNearSlot, g.gRest, g.gInvAngle[i], d));
-    imgInv[i]->setPixmap(PixelArt(g.gInvPictures.at(invBand_[i]).at(invFrame_[i]), *imgInv[i]));
+    model_.invBand[i] = DistanceBand(d);
+    tmrInv[i]->setInterval(
+        ApproachInterval(g.gLevel, i, model_.mNearSlot, g.gRest, g.gInvAngle[i], d));
+    imgInv[i]->setPixmap(
+        PixelArt(g.gInvPictures.at(model_.invBand[i]).at(model_.invFrame[i]), *imgInv[i]));
     picMain->place(imgInv[i], AngleX(d, g.gInvAngle[i]) + mImgOfsX, AngleY(d, g.gInvAngle[i]) + 16);
     g.gInvDist[i] = d - kStep;
     if (g.gInvDist[i] > kEarthReached) {
-        if (i == mNearSlot && mBusy == 0) {
-            SoundBu(invFrame_[i]);
+        if (i == model_.mNearSlot && !model_.busy()) {
+            SoundBu(model_.invFrame[i]);
         }
         imgInv[i]->show();
-        invFrame_[i] = (invFrame_[i] + 1) % 2;
+        model_.invFrame[i] = (model_.invFrame[i] + 1) % 2;
         tmrInv[i]->setEnabled(true);
         return;
     }
@@ -34,7 +36,8 @@ void FrmTezra::tmrInv_Timer(int i) {
 void FrmTezra::BeginGameOver() {
     GameState& g = sv.state;
     EndPlay();
-    setPhase(PlayPhase::GameOver);
+    model_.setPhase(PlayPhase::GameOver);
+    model_.endGame();
     const bool mirrored = g.gStage == 2;
     const double lefts[] = {mirrored ? 150.0 : -150.0, mirrored ? 110.0 : -110.0};
     const double tops[] = {230, 183};
@@ -43,6 +46,6 @@ void FrmTezra::BeginGameOver() {
         picMain->place(lblOverMsg[i], lefts[i], tops[i]);
         lblOverMsg[i]->show();
     }
-    flashTick_ = 0;
+    model_.flashTick = 0;
     tmrGameOver1->setEnabled(true);
 }

@@ -1,36 +1,29 @@
 #include "play/frm_tezra.h"
 #include "state/game_state.h"
 
-namespace {
-void playEffect(SoundDevice& device) {
-    device.setCommandFlag(false);
-    device.command(SoundCommand::Sound);
-}
-}  // namespace
-
 void FrmTezra::SoundShoot() {
-    playEffect(*mmcShoot);
+    StartEffect(*mmcShoot);
 }
 void FrmTezra::SoundPyu() {
-    playEffect(*mmcPyu);
+    StartEffect(*mmcPyu);
 }
 void FrmTezra::SoundBu(int frame) {
-    playEffect(*mmcBu.at(frame));
+    StartEffect(*mmcBu.at(frame));
 }
 void FrmTezra::SoundPo() {
-    playEffect(*mmcPo);
+    StartEffect(*mmcPo);
 }
 void FrmTezra::SoundPu() {
-    playEffect(*mmcPu);
+    StartEffect(*mmcPu);
 }
 void FrmTezra::SoundClick() {
-    playEffect(*mmcClick);
+    StartEffect(*mmcClick);
 }
 void FrmTezra::SoundGun() {
-    playEffect(*mmcGun);
+    StartEffect(*mmcGun);
 }
 void FrmTezra::SoundStageClear() {
-    playEffect(*mmcSClear);
+    StartEffect(*mmcSClear);
 }
 
 void FrmTezra::SoundDen() {

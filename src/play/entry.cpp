@@ -8,7 +8,7 @@
 void FrmTezra::Form_KeyPress(char32_t keyAscii) {
     GameState& g = sv.state;
     // During the miss follow-up's shake the player may already aim again.
-    if (phase_ != PlayPhase::Aiming && phase_ != PlayPhase::MissFollowUp) {
+    if (model_.phase() != PlayPhase::Aiming && model_.phase() != PlayPhase::MissFollowUp) {
         return;
     }
     if (keyAscii == KeyCode::Space) {
@@ -58,18 +58,13 @@ void FrmTezra::cmdShoot_Click() {
         return;
     }
     SoundPo();
-    g.gTarget = TargetSlot(g, aimedDirection());
-    mBusy = 1;
-    setPhase(PlayPhase::Fan);
+    g.gTarget = TargetSlot(g, model_.aimedDirection());
+    model_.fire();
     cmdShoot->hide();
     picMain->setFocus();
     lblMsg[0]->hide();
     RedrawField();
     tmrOugi->setEnabled(true);
-}
-
-int FrmTezra::aimedDirection() const {
-    return mLineAngle + mLineDir * sv.state.gInputAngle;
 }
 
 void FrmTezra::ShowInputAngle() {

@@ -4,8 +4,8 @@
 
 #include "art/colours.h"
 #include "kit/field_canvas.h"
-#include "play/field_geometry.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/random_source.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <initializer_list>
 
-#include "play/shot_rules.h"
+#include "state/fan_sweep.h"
 
 class FieldCanvas;
 class FieldLine;

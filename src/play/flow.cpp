@@ -2,12 +2,12 @@
 
 #include "art/colours.h"
 #include "kit/navigator.h"
-#include "play/field_geometry.h"
 #include "play/flow_rules.h"
 #include "play/frm_tezra.h"
 #include "play/prompts.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 namespace {
@@ -17,17 +17,16 @@ constexpr int kFieldRestTop = 35;
 void FrmTezra::tmrAfterHit_Timer() {
     tmrAfterHit->setEnabled(false);
     GameState& g = sv.state;
-    mBusy = 1;
-    ++hitTick_;
+    ++model_.hitTick;
     const HitFollowUp ticks = HitFollowUpFor(g.gLevel);
-    if (hitTick_ == ticks.hideTick && g.gTarget != kEmptySlot) {
+    if (model_.hitTick == ticks.hideTick && g.gTarget != kEmptySlot) {
         imgInv.at(g.gTarget)->hide();
     }
-    if (hitTick_ == ticks.endTick) {
+    if (model_.hitTick == ticks.endTick) {
         if (g.gLevel == 3) {
             lblHitPoint->hide();
         }
-        hitTick_ = 0;
+        model_.hitTick = 0;
         NextRound();
         return;
     }
@@ -36,17 +35,17 @@ void FrmTezra::tmrAfterHit_Timer() {
 
 void FrmTezra::tmrAfterMiss_Timer() {
     tmrAfterMiss->setEnabled(false);
-    ++missTick_;
+    ++model_.missTick;
     const MissFollowUp ticks = MissFollowUpFor(sv.state.gLevel);
-    if (missTick_ <= ticks.lastShakeTick) {
-        setFieldTop(picMain->y() + (missTick_ % 2 == 1 ? -2 : 2));
-    } else if (missTick_ == ticks.putBackTick) {
+    if (model_.missTick <= ticks.lastShakeTick) {
+        setFieldTop(picMain->y() + (model_.missTick % 2 == 1 ? -2 : 2));
+    } else if (model_.missTick == ticks.putBackTick) {
         setFieldTop(kFieldRestTop);
-    } else if (missTick_ == ticks.endTick) {
-        missTick_ = 0;
+    } else if (model_.missTick == ticks.endTick) {
+        model_.missTick = 0;
         // A shot fired during the shake owns the field now: leave it alone.
-        if (mBusy == 0) {
-            setPhase(PlayPhase::Aiming);
+        if (model_.phase() == PlayPhase::MissFollowUp) {
+            model_.setPhase(PlayPhase::Aiming);
             RedrawField();
             if (sv.state.gStage == 3) {
                 DrawCountArrow();
@@ -59,12 +58,12 @@ void FrmTezra::tmrAfterMiss_Timer() {
 
 void FrmTezra::tmrWatch_Timer() {
     tmrWatch->setEnabled(false);
-    if (mBusy == 1) {
+    if (model_.busy()) {
         setFocus();
         lblMsg[0]->hide();
         cmdHelp->setEnabled(false);
         Frame1->setEnabled(false);
-        blinkTick_ = 0;
+        model_.blinkTick = 0;
         tmrWatch->setEnabled(true);
         return;
     }
@@ -81,13 +80,13 @@ void FrmTezra::tmrWatch_Timer() {
         lblMsg[0]->setCaption(kPromptType);
         lblMsg[0]->setBackground(kBlinkPurple);
     }
-    ++blinkTick_;
-    if (blinkTick_ <= 4) {
+    ++model_.blinkTick;
+    if (model_.blinkTick <= 4) {
         lblMsg[0]->show();
-    } else if (blinkTick_ == 5) {
+    } else if (model_.blinkTick == 5) {
         lblMsg[0]->hide();
     } else {
-        blinkTick_ = 0;
+        model_.blinkTick = 0;
     }
     tmrWatch->setEnabled(true);
 }
@@ -102,8 +101,8 @@ void FrmTezra::lockControlsForEndSequence() {
 
 void FrmTezra::BeginStageClear() {
     GameState& g = sv.state;
-    mBusy = 1;
-    setPhase(PlayPhase::StageClear);
+    model_.setPhase(PlayPhase::StageClear);
+    model_.clearStage();
     cmdShoot->hide();
     RedrawField();
     stopAllTimers();
@@ -122,15 +121,14 @@ void FrmTezra::BeginStageClear() {
         const int y = static_cast<int>(std::lround(picMain->toScreen(0, tops[i]).y()));
         lblClearMsg[i]->move(lblClearMsg[i]->x(), y + FieldCanvas::kBorder);
     }
-    clearTick_ = 0;
+    model_.clearTick = 0;
     tmrMsgSClear->setEnabled(true);
 }
 
 void FrmTezra::tmrMsgSClear_Timer() {
     tmrMsgSClear->setEnabled(false);
-    mBusy = 1;
-    ++clearTick_;
-    const ClearStep step = ClearStepFor(clearTick_);
+    ++model_.clearTick;
+    const ClearStep step = ClearStepFor(model_.clearTick);
     if (step == ClearStep::ShowAndSound || step == ClearStep::Show) {
         lblClearMsg[1]->show();
         lblClearMsg[0]->show();
@@ -145,20 +143,15 @@ void FrmTezra::tmrMsgSClear_Timer() {
         tmrMsgSClear->setEnabled(true);
         return;
     }
-    clearTick_ = 0;
+    model_.clearTick = 0;
     emit ended(PlayOutcome::StageCleared);
 }
 
 void FrmTezra::EndPlay() {
     stopAllTimers();
-    // The next shot after a continue starts from its first tick.
-    fan_ = FanState{};
-    shotStep_ = 0;
-    hitTick_ = 0;
-    missTick_ = 0;
+    model_.resetSequences();
     setFieldTop(kFieldRestTop);
     lockControlsForEndSequence();
-    mBusy = 1;
     StopBgm();
     cmdShoot->hide();
     RedrawField();
@@ -170,58 +163,53 @@ void FrmTezra::EndPlay() {
 
 void FrmTezra::BeginAllClear() {
     EndPlay();
-    setPhase(PlayPhase::AllClear);
+    model_.setPhase(PlayPhase::AllClear);
     HidePlayArea();
     emit ended(PlayOutcome::AllClear);
 }
 
 void FrmTezra::tmrGameOver1_Timer() {
     tmrGameOver1->setEnabled(false);
-    ++flashTick_;
-    if (flashTick_ == 1) {
+    ++model_.flashTick;
+    if (model_.flashTick == 1) {
         savedPicture_ = picMain->picture();
         blankPicture_ = QImage();
-    } else if (flashTick_ <= 10) {
-        const bool even = flashTick_ % 2 == 0;
+    } else if (model_.flashTick <= 10) {
+        const bool even = model_.flashTick % 2 == 0;
         setFieldTop(picMain->y() + (even ? -2 : 2));
         picMain->setPicture(even ? blankPicture_ : savedPicture_);
-        if (flashTick_ == 2 || flashTick_ == 6) {
+        if (model_.flashTick == 2 || model_.flashTick == 6) {
             SoundDen();
         }
-    } else if (flashTick_ == 11) {
+    } else if (model_.flashTick == 11) {
         setFieldTop(kFieldRestTop);
         picMain->setPicture(savedPicture_);
         savedPicture_ = QImage();
         blankPicture_ = QImage();
     } else {
-        flashTick_ = 0;
+        model_.flashTick = 0;
         RedrawField();
         for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
             line->setColour(kWhite);
         }
         const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
         Line2->setP2({AngleX(kFieldRadius, a), AngleY(kFieldRadius, a)});
-        typeTick_ = 0;
+        model_.typeTick = 0;
         tmrGameOver2->setEnabled(true);
         return;
     }
     tmrGameOver1->setEnabled(true);
 }
 
-int FrmTezra::attackerAngle() const {
-    return (sv.state.gInvAngle.at(NearestSlot(sv.state)) - mLineAngle) * mLineDir;
-}
-
 void FrmTezra::tmrGameOver2_Timer() {
     tmrGameOver2->setEnabled(false);
-    mBusy = 1;
-    if (typeTick_ < 50) {
-        if (typeTick_ <= 12) {
-            overText_[0] = OverLine0(attackerAngle(), typeTick_);
-        } else if (typeTick_ <= 23) {
-            overText_[1] = OverLine1(typeTick_);
+    if (model_.typeTick < 50) {
+        if (model_.typeTick <= 12) {
+            overText_[0] = OverLine0(model_.attackerAngle(), model_.typeTick);
+        } else if (model_.typeTick <= 23) {
+            overText_[1] = OverLine1(model_.typeTick);
         }
-        switch (TypeSoundFor(typeTick_)) {
+        switch (TypeSoundFor(model_.typeTick)) {
             case TypeSound::Click:
                 SoundClick();
                 break;
@@ -233,11 +221,11 @@ void FrmTezra::tmrGameOver2_Timer() {
         }
         lblOverMsg[0]->setCaption(overText_[0]);
         lblOverMsg[1]->setCaption(overText_[1]);
-        ++typeTick_;
+        ++model_.typeTick;
         tmrGameOver2->setEnabled(true);
         return;
     }
-    typeTick_ = 0;
+    model_.typeTick = 0;
     for (int i = 0; i < 2; ++i) {
         overText_[i].clear();
         lblOverMsg[i]->setCaption("");
@@ -247,19 +235,17 @@ void FrmTezra::tmrGameOver2_Timer() {
     emit ended(PlayOutcome::GameOver);
 }
 
-void FrmTezra::AfterModal(ScreenId closed) {
-    switch (closed) {
+void FrmTezra::AfterModal(ScreenKey closed) {
+    switch (closed.as<ScreenId>()) {
         case ScreenId::Briefing:
             InitPlayScreen();
             break;
         case ScreenId::AllClear:
             ShowPlayArea();
-            mBusy = 0;
             cmdChange_Click();
             break;
         case ScreenId::GameOver:
             ShowPlayArea();
-            mBusy = 0;
             if (sv.state.gRetryFlag == 1) {
                 InitPlayScreen();
             } else {

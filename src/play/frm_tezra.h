@@ -9,21 +9,23 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
-#include "play/play_phase.h"
-#include "play/shot_rules.h"
+#include "play/play_model.h"
 #include "sound/sound_device.h"
+#include "sound/sound_files.h"
 #include "state/checked_int.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 // The play screen: the field, the angle entry, the status boxes and the game's sequences.
 // Its handlers and procedures are split over the play/ sources by the part of play they serve.
-class FrmTezra : public Screen {
+class FrmTezra : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmTezra";
     static constexpr int kClientWidth = 634;
     static constexpr int kClientHeight = 449;
 
-    explicit FrmTezra(Services& services);
+    explicit FrmTezra(GameServices& services);
     ~FrmTezra() override;
 
     void Form_Load() override;
@@ -31,15 +33,17 @@ class FrmTezra : public Screen {
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_KeyPress(char32_t keyAscii) override;
     bool KeepsKey(int keyCode) const override;
-    void AfterModal(ScreenId closed) override;
+    void AfterModal(ScreenKey closed) override;
 
-    PlayPhase phase() const { return phase_; }
+    // The rules and sequence state the screen draws; others follow its events.
+    PlayModel& model() { return model_; }
+    const PlayModel& model() const { return model_; }
+    PlayPhase phase() const { return model_.phase(); }
     // The field, for screens laid over it.
     const FieldCanvas& field() const { return *picMain; }
 
   signals:
     void ended(PlayOutcome outcome);
-    void phaseChanged(PlayPhase phase);
 
   private:
     // Tests reach the inside through one probe.
@@ -55,16 +59,16 @@ class FrmTezra : public Screen {
     QWidget* picHiScore;
     GameLabel* lblHiScore;
     GameLabel* lblHiName;
-    FieldCanvas* picMain;
+    FieldCanvas* picMain;  // the play field
     QWidget* picRest;
     GameLabel* lblRest;
-    QLabel* imgD;
+    QLabel* imgD;  // the invader beside the count of those left
     QWidget* picScore;
     GameLabel* lblScore;
-    std::array<FieldLine*, 2> Line1;
-    FieldLine* Line2;
-    GameLabel* lbl0LR;
-    GameLabel* lblArw;
+    std::array<FieldLine*, 2> Line1;  // the red line, in two strands
+    FieldLine* Line2;                 // the shot
+    GameLabel* lbl0LR;                // the 0° mark
+    GameLabel* lblArw;                // the counting arrow's caption
     std::array<QLabel*, 3> imgInv;
     GameLabel* lblHitMsg;
     GameLabel* lblHitAngle;
@@ -80,44 +84,35 @@ class FrmTezra : public Screen {
     QPushButton* cmdHelp;
 
     // --- timers ---------------------------------------------------------------------------
-    std::array<GameTimer*, 3> tmrInv;
-    GameTimer* tmrOugi;
-    GameTimer* tmrS;
+    std::array<GameTimer*, 3> tmrInv;  // each invader's walk
+    GameTimer* tmrOugi;                // the fan sweep
+    GameTimer* tmrS;                   // the shot's flight
     GameTimer* tmrAfterHit;
     GameTimer* tmrAfterMiss;
-    GameTimer* tmrWatch;
-    GameTimer* tmrMsgSClear;
-    GameTimer* tmrGameOver1;
-    GameTimer* tmrGameOver2;
+    GameTimer* tmrWatch;      // the guard: takes the controls away while busy, blinks the prompt
+    GameTimer* tmrMsgSClear;  // the stage-clear message
+    GameTimer* tmrGameOver1;  // the game-over flash
+    GameTimer* tmrGameOver2;  // the game-over message typed out
 
     // --- sound devices --------------------------------------------------------------------
-    std::unique_ptr<SoundDevice> mmcShoot, mmcPyu, mmcDen, mmcPo, mmcPu, mmcClick, mmcGun,
-        mmcSClear, mmcMidi;
-    std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;
+    std::unique_ptr<SoundDevice> mmcShoot;              // the shot
+    std::unique_ptr<SoundDevice> mmcPyu;                // a hit
+    std::unique_ptr<SoundDevice> mmcDen;                // a miss, and the game-over flash
+    std::array<std::unique_ptr<SoundDevice>, 2> mmcBu;  // the footsteps, one per walking frame
+    std::unique_ptr<SoundDevice> mmcPo;                 // a digit typed, a shot fired
+    std::unique_ptr<SoundDevice> mmcPu;                 // each tick of the fan sweep
+    std::unique_ptr<SoundDevice> mmcClick;              // a character of the game-over message
+    std::unique_ptr<SoundDevice> mmcGun;                // the game-over message's end
+    std::unique_ptr<SoundDevice> mmcSClear;             // the stage clear
+    std::unique_ptr<SoundDevice> mmcMidi;               // the stage's music
 
     // --- screen state ---------------------------------------------------------------------
-    PlayPhase phase_ = PlayPhase::Aiming;
-    Int16 mBusy;
+    PlayModel model_;
     Int16 mImgOfsX;
-    std::array<Int16, 4> mPoints{};
-    Int16 mLineAngle;
-    Int16 mLineDir;
-    Int16 mNearSlot;
     Int16 mBgmLoop;
-
-    // State the sequences keep between ticks.
-    FanState fan_;
-    Int16 shotStep_;
-    std::array<Int16, 3> invFrame_{};
-    std::array<Int16, 3> invBand_{};
-    Int16 hitTick_;
-    Int16 missTick_;
-    Int16 blinkTick_;
-    Int16 clearTick_;
-    Int16 flashTick_;
+    // The field's picture kept while the game-over flash blanks it, and the typed-out lines.
     QImage savedPicture_;
     QImage blankPicture_;
-    Int16 typeTick_;
     std::array<QString, 2> overText_;
 
     // --- set-up (stage_setup.cpp) ---------------------------------------------------------
@@ -181,10 +176,16 @@ class FrmTezra : public Screen {
     void optOnOff_Click(int index);
     void mmcMidi_Done();
 
-    void setPhase(PlayPhase phase);
     void buildControls();
     void buildTimers();
     void buildSoundDevices();
+    // The effect devices, each with its control's name and the effect it plays.
+    struct EffectDevice {
+        std::unique_ptr<SoundDevice>& device;
+        const char* name;
+        SoundEffect effect;
+    };
+    std::array<EffectDevice, 10> effectDevices();
     // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
     void FinishOnePlacement();
     void FinishThreePlacement();
@@ -197,8 +198,4 @@ class FrmTezra : public Screen {
     void EndPlay();
     // An end sequence takes the controls away at once instead of at the guard's next tick.
     void lockControlsForEndSequence();
-    // The absolute direction of the typed angle counted from the red line.
-    int aimedDirection() const;
-    // The angle of the invader nearest the cannon, counted from the red line.
-    int attackerAngle() const;
 };

@@ -19,7 +19,8 @@ GameLabel* autoSized(GameLabel* label) {
 }
 }  // namespace
 
-FrmTezra::FrmTezra(Services& services) : Screen(services, ScreenId::Play, kName) {
+FrmTezra::FrmTezra(GameServices& services)
+    : ScreenWith(services, ScreenId::Play, kName), model_(sv.state, sv.random, sv.clock) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();
@@ -170,17 +171,25 @@ void FrmTezra::buildTimers() {
     tmrGameOver2 = make(100, false, [this] { tmrGameOver2_Timer(); });
 }
 
+std::array<FrmTezra::EffectDevice, 10> FrmTezra::effectDevices() {
+    return {{
+        {mmcShoot, "mmcShoot", SoundEffect::Shot},
+        {mmcPyu, "mmcPyu", SoundEffect::Pyu},
+        {mmcDen, "mmcDen", SoundEffect::Den},
+        {mmcBu[0], "mmcBu(0)", SoundEffect::Step0},
+        {mmcBu[1], "mmcBu(1)", SoundEffect::Step1},
+        {mmcPo, "mmcPo", SoundEffect::Po},
+        {mmcPu, "mmcPu", SoundEffect::Pu},
+        {mmcClick, "mmcClick", SoundEffect::Click},
+        {mmcGun, "mmcGun", SoundEffect::Gun},
+        {mmcSClear, "mmcSClear", SoundEffect::StageClear},
+    }};
+}
+
 void FrmTezra::buildSoundDevices() {
-    auto wave = [this](const char* name) { return sv.sound.create(DeviceType::WaveAudio, name); };
-    mmcShoot = wave("mmcShoot");
-    mmcPyu = wave("mmcPyu");
-    mmcDen = wave("mmcDen");
-    mmcBu = {wave("mmcBu(0)"), wave("mmcBu(1)")};
-    mmcPo = wave("mmcPo");
-    mmcPu = wave("mmcPu");
-    mmcClick = wave("mmcClick");
-    mmcGun = wave("mmcGun");
-    mmcSClear = wave("mmcSClear");
+    for (const EffectDevice& e : effectDevices()) {
+        e.device = sv.sound.create(DeviceType::WaveAudio, e.name);
+    }
     mmcMidi = sv.sound.create(DeviceType::Sequencer, "mmcMidi");
     mmcMidi->onDone([this] { mmcMidi_Done(); });
 }

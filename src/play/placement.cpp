@@ -1,12 +1,10 @@
 #include "art/colours.h"
 #include "play/field_drawing.h"
-#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/placement_rules.h"
 #include "state/angles.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
-
-namespace {}  // namespace
 
 void FrmTezra::PlaceOne() {
     GameState& g = sv.state;
@@ -18,19 +16,20 @@ void FrmTezra::FinishOnePlacement() {
     tmrWatch->setEnabled(true);
     tmrInv[0]->setEnabled(true);
     sv.state.gTarget = kEmptySlot;
-    mBusy = 0;
+    model_.beginRound();
 }
 
 void FrmTezra::TurnLineToLastHit() {
-    mLineAngle = sv.state.gLastAngle1;
-    Line1[0]->setP2({AngleX(kFieldRadius, mLineAngle), AngleY(kFieldRadius, mLineAngle)});
+    model_.mLineAngle = sv.state.gLastAngle1;
+    Line1[0]->setP2(
+        {AngleX(kFieldRadius, model_.mLineAngle), AngleY(kFieldRadius, model_.mLineAngle)});
 }
 
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
     TurnLineToLastHit();
     PlaceSingle(g, sv.random, 170);
-    mLineDir = CountDirection(mLineAngle, g.gInvAngle[0]);
+    model_.mLineDir = CountDirection(model_.mLineAngle, g.gInvAngle[0]);
     DrawCountArrow();
     FinishOnePlacement();
 }
@@ -38,7 +37,7 @@ void FrmTezra::PlaceOneMoving() {
 void FrmTezra::PlaceThree() {
     GameState& g = sv.state;
     PlaceOrRefillThree(g, sv.random);
-    mNearSlot = NearestSlot(g);
+    model_.mNearSlot = NearestSlot(g);
     FinishThreePlacement();
 }
 
@@ -54,21 +53,21 @@ void FrmTezra::FinishThreePlacement() {
         }
     }
     g.gTarget = kEmptySlot;
-    mBusy = 0;
+    model_.beginRound();
 }
 
 void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
     TurnLineToLastHit();
     PlaceOrRefillThree(g, sv.random);
-    mNearSlot = NearestSlot(g);
-    mLineDir = CountDirection(mLineAngle, g.gInvAngle[NearestSlot(g)]);
+    model_.mNearSlot = NearestSlot(g);
+    model_.mLineDir = CountDirection(model_.mLineAngle, g.gInvAngle[NearestSlot(g)]);
     DrawCountArrow();
     FinishThreePlacement();
 }
 
 void FrmTezra::DrawCountArrow() {
-    const CountArrowLabel label = DrawCountingArrow(*picMain, mLineAngle, mLineDir);
+    const CountArrowLabel label = DrawCountingArrow(*picMain, model_.mLineAngle, model_.mLineDir);
     lblArw->setCaption(label.caption);
     picMain->place(lblArw, label.at.x(), label.at.y());
     lblArw->show();

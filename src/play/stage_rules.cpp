@@ -1,7 +1,7 @@
 #include "play/stage_rules.h"
 
-#include "play/field_geometry.h"
 #include "sound/sound_files.h"
+#include "state/field_geometry.h"
 
 std::optional<LevelRules> RulesForLevel(int level) {
     switch (level) {

@@ -5,10 +5,10 @@
 #include "art/colours.h"
 #include "persist/data_files.h"
 #include "persist/number_text.h"
-#include "play/field_geometry.h"
 #include "play/frm_tezra.h"
 #include "play/stage_rules.h"
 #include "sound/sound_files.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 void FrmTezra::Form_Load() {
@@ -32,7 +32,7 @@ void FrmTezra::SetupStage() {
 
     if (const auto level = RulesForLevel(g.gLevel)) {
         for (int band = 0; band < 4; ++band) {
-            mPoints[band] = level->points[band];
+            model_.mPoints[band] = level->points[band];
         }
         lblLevel->setCaption(level->name);
         if (level->singleInvader) {
@@ -40,7 +40,7 @@ void FrmTezra::SetupStage() {
                 g.gInvAngle[slot] = kEmptySlot;
                 g.gInvDist[slot] = kEmptySlot;
             }
-            mNearSlot = 0;
+            model_.mNearSlot = 0;
         }
         lbl0LR->setVisible(level->zeroMarkShown);
         g.gRest = level->invaders;
@@ -71,8 +71,8 @@ void FrmTezra::SetupStage() {
     g.gLastAngle1 = 90;
     g.gLastAngle2 = 10;
     g.gLastAngle3 = 180;
-    mLineAngle = 0;
-    mLineDir = 1;
+    model_.mLineAngle = 0;
+    model_.mLineDir = 1;
     g.gTarget = kEmptySlot;
     for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
         line->setColour(kRed);
@@ -81,15 +81,8 @@ void FrmTezra::SetupStage() {
     if (!musicFile.isEmpty()) {
         mmcMidi->setFileName(g.gAppDir + musicFile);
     }
-    const std::pair<SoundDevice*, SoundEffect> effects[] = {
-        {mmcShoot.get(), SoundEffect::Shot},  {mmcPyu.get(), SoundEffect::Pyu},
-        {mmcDen.get(), SoundEffect::Den},     {mmcBu[0].get(), SoundEffect::Step0},
-        {mmcBu[1].get(), SoundEffect::Step1}, {mmcPo.get(), SoundEffect::Po},
-        {mmcPu.get(), SoundEffect::Pu},       {mmcClick.get(), SoundEffect::Click},
-        {mmcGun.get(), SoundEffect::Gun},     {mmcSClear.get(), SoundEffect::StageClear},
-    };
-    for (auto [device, effect] : effects) {
-        device->setFileName(g.gAppDir + EffectFile(effect));
+    for (const EffectDevice& e : effectDevices()) {
+        e.device->setFileName(g.gAppDir + EffectFile(e.effect));
     }
     mmcDen->command(SoundCommand::Open);
     PlayBgm();
@@ -129,25 +122,15 @@ void FrmTezra::NextRound() {
         case Placement::None:
             break;
     }
-    setPhase(PlayPhase::Aiming);
+    model_.setPhase(PlayPhase::Aiming);
 }
 
 void FrmTezra::Form_Unload() {
-    for (SoundDevice* device :
-         {mmcShoot.get(), mmcPyu.get(), mmcDen.get(), mmcBu[0].get(), mmcBu[1].get(), mmcPo.get(),
-          mmcPu.get(), mmcClick.get(), mmcGun.get(), mmcSClear.get()}) {
-        device->command(SoundCommand::Close);
+    for (const EffectDevice& e : effectDevices()) {
+        e.device->command(SoundCommand::Close);
     }
     mmcMidi->command(SoundCommand::Close);
     SaveMusicSetting(sv.state);
-}
-
-void FrmTezra::setPhase(PlayPhase phase) {
-    if (phase_ == phase) {
-        return;
-    }
-    phase_ = phase;
-    emit phaseChanged(phase);
 }
 
 void FrmTezra::setFieldTop(int top) {

@@ -3,9 +3,9 @@
 #include "kit/controls.h"
 #include "kit/fonts.h"
 
-DialogScreen::DialogScreen(Services& services, ScreenId id, const QString& name,
+DialogScreen::DialogScreen(GameServices& services, ScreenId id, const QString& name,
                            const QString& caption)
-    : Screen(services, id, name) {
+    : ScreenWith(services, id, name) {
     setWindowKind(WindowKind::Dialog);
     setCaption(caption);
     setBackColour(Qt::white);

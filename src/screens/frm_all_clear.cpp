@@ -26,7 +26,7 @@ constexpr int kLastMessageStep = 12;
 
 }  // namespace
 
-FrmAllClear::FrmAllClear(Services& services)
+FrmAllClear::FrmAllClear(GameServices& services)
     : OverFieldScreen(services, ScreenId::AllClear, kName) {
     picPaint = new PaintLayer(this, "picPaint");
     const QColor red(255, 0, 0);
@@ -85,8 +85,7 @@ void FrmAllClear::tmrMsg_Timer() {
     tmrMsg->setEnabled(false);
     Int16& m = sv.run.allClearMsg;
     if (m == 0) {
-        mmcAllClear->setCommandFlag(false);
-        mmcAllClear->command(SoundCommand::Sound);
+        StartEffect(*mmcAllClear);
     }
     showLines(m != 3 && m != 7 && m != 11);
     if (m == kLastMessageStep) {
@@ -125,18 +124,16 @@ void FrmAllClear::tmrPaint_Timer() {
 }
 
 void FrmAllClear::PlayEffect(int index) {
-    SoundDevice& device = *mmcD.at(index);
-    device.setCommandFlag(false);
-    device.command(SoundCommand::Sound);
+    StartEffect(*mmcD.at(index));
 }
 
 void FrmAllClear::cmdOk_Click() {
-    Click();
+    SoundPopi();
     emit ended(AllClearOutcome::Ok);
 }
 
 void FrmAllClear::cmdEnd_Click() {
-    Click();
+    SoundPopi();
     emit ended(AllClearOutcome::Quit);
 }
 

@@ -16,7 +16,7 @@ class FrmAllClear : public OverFieldScreen {
     static constexpr const char* kName = "frmAllClear";
     static constexpr int kInvadersPerPainting = 150;
 
-    explicit FrmAllClear(Services& services);
+    explicit FrmAllClear(GameServices& services);
     ~FrmAllClear() override;
 
     void Form_Load() override;
@@ -35,8 +35,8 @@ class FrmAllClear : public OverFieldScreen {
     QPushButton* cmdEnd;
     GameTimer* tmrMsg;
     GameTimer* tmrPaint;
-    std::unique_ptr<SoundDevice> mmcAllClear;
-    std::array<std::unique_ptr<SoundDevice>, 6> mmcD;
+    std::unique_ptr<SoundDevice> mmcAllClear;          // the fanfare
+    std::array<std::unique_ptr<SoundDevice>, 6> mmcD;  // one of six effects per painted invader
 
   signals:
     void ended(AllClearOutcome outcome);

@@ -18,7 +18,8 @@ QPixmap RedInvader(const GameState& g, int pose, const QWidget& shownOn) {
 }
 }  // namespace
 
-FrmFirstMsg::FrmFirstMsg(Services& services) : MessageScreen(services, ScreenId::ReadMe, kName) {
+FrmFirstMsg::FrmFirstMsg(GameServices& services)
+    : MessageScreen(services, ScreenId::ReadMe, kName) {
     cmdOk = makeGoButton("cmdOk", "ＯＫ");
     picMsg = MakePanel(this, "picMsg", {2, 3, 457, 286}, kNavy);
     lblMsg[1] = new GameLabel(picMsg, "lblMsg(1)", "地球にせまりくるインベーダーをうちおとせ !!",
@@ -77,7 +78,7 @@ void FrmFirstMsg::tmrInv_Timer() {
 }
 
 void FrmFirstMsg::cmdOk_Click() {
-    PlayClick();
+    SoundPopi();
     emit ended(ReadMeOutcome::Ok);
 }
 

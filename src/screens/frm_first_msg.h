@@ -12,7 +12,7 @@ class FrmFirstMsg : public MessageScreen {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmFirstMsg";
-    explicit FrmFirstMsg(Services& services);
+    explicit FrmFirstMsg(GameServices& services);
 
     void Form_Load() override;
     void tmrInv_Timer();

@@ -13,7 +13,7 @@ constexpr int kGreenBand = 2;
 constexpr int kEnlarged = 96;
 }  // namespace
 
-FrmGameOver::FrmGameOver(Services& services)
+FrmGameOver::FrmGameOver(GameServices& services)
     : OverFieldScreen(services, ScreenId::GameOver, kName) {
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
     lblGameOver = new GameLabel(this, "lblGameOver", "ゲーム オーバー", {0, 16, 625, 81},
@@ -44,8 +44,7 @@ void FrmGameOver::Form_Load() {
     // left from an earlier continue must not restart it when the window is merely closed.
     g.gRetryFlag = 0;
     placeAndPaint(0, 0);
-    mmcGameOver->setCommandFlag(false);
-    mmcGameOver->command(SoundCommand::Sound);
+    StartEffect(*mmcGameOver);
     lblMsg->setCaption(g.gLevel == 3 && g.gStage >= 2
                            ? "よくがんばったがもう一歩だ。 次はがんばってくれたまえ。"
                            : "地球をすくえるのは君しかいない。 がんばってくれたまえ。");
@@ -81,7 +80,7 @@ void FrmGameOver::cmdCancel_Click() {
 }
 
 void FrmGameOver::cmdEnd_Click() {
-    Click();
+    SoundPopi();
     emit ended(GameOverOutcome::Quit);
 }
 
@@ -90,7 +89,7 @@ void FrmGameOver::ClosedByWindow() {
 }
 
 void FrmGameOver::choose(int retry, GameOverOutcome outcome) {
-    Click();
+    SoundPopi();
     sv.state.gRetryFlag = retry;
     emit ended(outcome);
 }

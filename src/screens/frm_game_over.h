@@ -12,7 +12,7 @@ class FrmGameOver : public OverFieldScreen {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmGameOver";
-    explicit FrmGameOver(Services& services);
+    explicit FrmGameOver(GameServices& services);
     ~FrmGameOver() override;
 
     void Form_Load() override;
@@ -29,8 +29,8 @@ class FrmGameOver : public OverFieldScreen {
     QPushButton* cmdContinue;
     QPushButton* cmdCancel;
     QPushButton* cmdEnd;
-    GameTimer* tmrDemo;
-    std::unique_ptr<SoundDevice> mmcGameOver;
+    GameTimer* tmrDemo;                        // the invader's walk and the message's blink
+    std::unique_ptr<SoundDevice> mmcGameOver;  // the game-over tune
 
   signals:
     void ended(GameOverOutcome outcome);

@@ -4,7 +4,7 @@
 #include "kit/controls.h"
 #include "kit/fonts.h"
 
-FrmHelp::FrmHelp(Services& services) : DialogScreen(services, ScreenId::Help, kName, "Tezra") {
+FrmHelp::FrmHelp(GameServices& services) : DialogScreen(services, ScreenId::Help, kName, "Tezra") {
     MakeImage(this, "imgD(0)", DialogInvaderIcon(), 32, 8);
     auto label = [this](const char* name, const QString& text, QRect geometry, double points) {
         return new GameLabel(this, name, text, geometry, GothicFont(points), Qt::black);

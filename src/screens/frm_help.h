@@ -6,6 +6,6 @@
 class FrmHelp : public DialogScreen {
   public:
     static constexpr const char* kName = "frmHelp";
-    explicit FrmHelp(Services& services);
+    explicit FrmHelp(GameServices& services);
     void Form_Load() override;
 };

@@ -54,7 +54,8 @@ QImage OnBlack(const QImage& icon) {
 }
 }  // namespace
 
-FrmStageMsg::FrmStageMsg(Services& services) : MessageScreen(services, ScreenId::Briefing, kName) {
+FrmStageMsg::FrmStageMsg(GameServices& services)
+    : MessageScreen(services, ScreenId::Briefing, kName) {
     cmdStart = makeGoButton("cmdStart", "スタート");
     buildPointsTable();
     buildHeadings();
@@ -135,7 +136,7 @@ void FrmStageMsg::ShowBriefing() {
 }
 
 void FrmStageMsg::cmdStart_Click() {
-    PlayClick();
+    SoundPopi();
     emit ended(BriefingOutcome::Start);
 }
 

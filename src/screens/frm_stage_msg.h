@@ -12,7 +12,7 @@ class FrmStageMsg : public MessageScreen {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmStageMsg";
-    explicit FrmStageMsg(Services& services);
+    explicit FrmStageMsg(GameServices& services);
 
     void Form_Load() override;
     void cmdStart_Click();

@@ -5,7 +5,7 @@
 #include "screens/dialog_frame.h"
 #include "state/game_state.h"
 
-FrmVer::FrmVer(Services& services)
+FrmVer::FrmVer(GameServices& services)
     : DialogScreen(services, ScreenId::Version, kName, "Tezraのバージョン情報") {
     MakeImage(this, "imgD(0)", DialogInvaderIcon(), 8, 8);
     MakeImage(this, "imgD(1)", TitleBanner(), 56, 8);

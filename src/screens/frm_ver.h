@@ -7,7 +7,7 @@
 class FrmVer : public DialogScreen {
   public:
     static constexpr const char* kName = "frmVer";
-    explicit FrmVer(Services& services);
+    explicit FrmVer(GameServices& services);
     void Form_Load() override;
 
     GameLabel* lblAdd;

@@ -6,8 +6,8 @@
 #include "sound/sound_files.h"
 #include "state/game_state.h"
 
-MessageScreen::MessageScreen(Services& services, ScreenId id, const QString& name)
-    : Screen(services, id, name) {
+MessageScreen::MessageScreen(GameServices& services, ScreenId id, const QString& name)
+    : ScreenWith(services, id, name) {
     setWindowKind(WindowKind::Dialog);
     setCaption("Tezra [読んでね]");
     setWindowIcon(QPixmap::fromImage(SmallInvaderIcon(0)));
@@ -30,7 +30,6 @@ void MessageScreen::Form_Load() {
     mmcPopi->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::Popi));
 }
 
-void MessageScreen::PlayClick() {
-    mmcPopi->setCommandFlag(false);
-    mmcPopi->command(SoundCommand::Sound);
+void MessageScreen::SoundPopi() {
+    StartEffect(*mmcPopi);
 }

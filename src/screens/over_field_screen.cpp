@@ -5,10 +5,8 @@
 #include "art/ramp_background.h"
 #include "kit/field_canvas.h"
 #include "kit/keys.h"
-#include "kit/navigator.h"
-#include "play/field_geometry.h"
-#include "play/frm_tezra.h"
 #include "sound/sound_files.h"
+#include "state/field_geometry.h"
 #include "state/game_state.h"
 
 namespace {
@@ -17,8 +15,8 @@ constexpr int kFramedWidth = kFieldWidth + 2 * FieldCanvas::kBorder;
 constexpr int kFramedHeight = kFieldHeight + 2 * FieldCanvas::kBorder;
 }  // namespace
 
-OverFieldScreen::OverFieldScreen(Services& services, ScreenId id, const QString& name)
-    : Screen(services, id, name) {
+OverFieldScreen::OverFieldScreen(GameServices& services, ScreenId id, const QString& name)
+    : ScreenWith(services, id, name) {
     setWindowKind(WindowKind::Borderless);
     setCaption("");
     setKeyPreview(true);
@@ -34,8 +32,8 @@ void OverFieldScreen::Form_KeyDown(int keyCode, int shift) {
 }
 
 void OverFieldScreen::placeAndPaint(int green, int blue) {
-    if (const auto* play = qobject_cast<const FrmTezra*>(sv.nav.find(ScreenId::Play))) {
-        placeOver(play->field());
+    if (const QWidget* field = playField_ ? playField_() : nullptr) {
+        placeOver(*field);
     } else {
         sizeAndCentre(kFramedWidth, kFramedHeight);
     }
@@ -43,7 +41,7 @@ void OverFieldScreen::placeAndPaint(int green, int blue) {
     update();
 }
 
-void OverFieldScreen::Click() {
+void OverFieldScreen::SoundPopi() {
     mmcPopi->command(SoundCommand::Sound);
 }
 

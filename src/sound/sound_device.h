@@ -12,7 +12,8 @@ enum class DeviceType { WaveAudio, Sequencer };
 
 // One invisible sound device of a screen. Every call returns at once and never fails: a missing
 // file, a missing sound font or no audio device simply gives silence.
-// The command flag is set to false right before some commands.
+// The command flag is part of the device's contract: screens set it to false before some
+// commands, as the game's design does, and it changes nothing that is heard.
 class SoundDevice {
   public:
     virtual ~SoundDevice() = default;
@@ -34,6 +35,12 @@ class SoundDevice {
   private:
     std::function<void()> done_;
 };
+
+// Plays the device's effect from its start, the command flag cleared first.
+inline void StartEffect(SoundDevice& device) {
+    device.setCommandFlag(false);
+    device.command(SoundCommand::Sound);
+}
 
 // Makes the devices of a screen. `name` is the control's name, used by tests and diagnostics.
 class SoundSystem {

@@ -25,7 +25,8 @@ QRect inDemo(int x, int y, int w, int h) {
 }
 }  // namespace
 
-FrmTezraStart::FrmTezraStart(Services& services) : Screen(services, ScreenId::Title, kName) {
+FrmTezraStart::FrmTezraStart(GameServices& services)
+    : ScreenWith(services, ScreenId::Title, kName) {
     setCaption("Tezra [ｽﾀｰﾄ]");
     setBackColour(kLightGrey);
     setKeyPreview(true);
@@ -111,7 +112,7 @@ void FrmTezraStart::Form_Load() {
         g.gScore = 300;
     }
     mmcPopi->setFileName(g.gAppDir + EffectFile(SoundEffect::Popi));
-    ClickSound();
+    SoundPopi();
     // A title left during a shot must not start its successor's demonstration mid-flight.
     g.gDemoPhase = 0;
     tmrDemo->setEnabled(true);
@@ -139,12 +140,12 @@ void FrmTezraStart::comHigh_Click() {
 }
 
 void FrmTezraStart::cmdVer_Click() {
-    ClickSound();
+    SoundPopi();
     emit ended(TitleOutcome::ShowVersion);
 }
 
 void FrmTezraStart::cmdEnd_Click() {
-    ClickSound();
+    SoundPopi();
     emit ended(TitleOutcome::Quit);
 }
 
@@ -155,7 +156,7 @@ void FrmTezraStart::ChooseLevel(int level, int stage) {
 }
 
 void FrmTezraStart::StartGame() {
-    ClickSound();
+    SoundPopi();
     GameState& g = sv.state;
     if (g.gReadMeShown == 1) {
         emit ended(TitleOutcome::NextGame);
@@ -165,6 +166,6 @@ void FrmTezraStart::StartGame() {
     emit ended(TitleOutcome::FirstGame);
 }
 
-void FrmTezraStart::ClickSound() {
+void FrmTezraStart::SoundPopi() {
     mmcPopi->command(SoundCommand::Sound);
 }

@@ -7,20 +7,22 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
-#include "play/shot_rules.h"
 #include "sound/sound_device.h"
 #include "state/checked_int.h"
+#include "state/fan_sweep.h"
+#include "state/game_services.h"
+#include "state/screen_id.h"
 
 // The title: the choice of level (and shortcut keys for any level and stage), the version
 // dialog and the end of the program, over a demonstration of the game's idea.
-class FrmTezraStart : public Screen {
+class FrmTezraStart : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
     static constexpr const char* kName = "frmTezraStart";
     static constexpr int kClientWidth = 461;
     static constexpr int kClientHeight = 346;
 
-    explicit FrmTezraStart(Services& services);
+    explicit FrmTezraStart(GameServices& services);
     ~FrmTezraStart() override;
 
     void Form_Load() override;
@@ -39,13 +41,13 @@ class FrmTezraStart : public Screen {
     FieldLine* Line1;
     FieldLine* Line2;
     QLabel* imgInv;
-    std::unique_ptr<SoundDevice> mmcPopi;
+    std::unique_ptr<SoundDevice> mmcPopi;  // the click of a button
 
     // --- timers ---------------------------------------------------------------------------
-    GameTimer* tmrDemo;
-    GameTimer* tmrInv;
-    GameTimer* tmrS;
-    GameTimer* tmrOugi;
+    GameTimer* tmrDemo;  // the demonstration's steps
+    GameTimer* tmrInv;   // the invader's walk
+    GameTimer* tmrS;     // the shot's flight
+    GameTimer* tmrOugi;  // the fan sweep
 
     // --- demonstration state --------------------------------------------------------------
     Int16 mDemoBusy;
@@ -79,5 +81,5 @@ class FrmTezraStart : public Screen {
     void buildDemo();
     void ChooseLevel(int level, int stage);
     void StartGame();
-    void ClickSound();
+    void SoundPopi();
 };

@@ -8,7 +8,8 @@
 #include "support/qt_printers.h"
 
 namespace {
-QString nameOf(ScreenId id) {
+QString nameOf(ScreenKey key) {
+    const ScreenId id = key.as<ScreenId>();
     static const char* const kNames[] = {"title",    "readme",    "briefing", "play",   "gameover",
                                          "allclear", "nameentry", "help",     "version"};
     return kNames[static_cast<int>(id)];
@@ -21,7 +22,7 @@ class Stub : public Screen {
         : Screen(s, id, nameOf(id)), log_(log) {}
     void Form_Load() override { log_.push_back("load " + nameOf(id())); }
     void Form_Unload() override { log_.push_back("unload " + nameOf(id())); }
-    void AfterModal(ScreenId closed) override {
+    void AfterModal(ScreenKey closed) override {
         log_.push_back(nameOf(id()) + " after " + nameOf(closed));
     }
 
@@ -36,7 +37,7 @@ class ScreenFlowTest : public ::testing::Test, protected KitWorld {
         for (int i = 0; i <= static_cast<int>(ScreenId::Version); ++i) {
             const auto id = static_cast<ScreenId>(i);
             nav.registerScreen(
-                id, [this, id](Services& s) { return std::make_unique<Stub>(s, id, log); });
+                id, [this, id, &s = services]() { return std::make_unique<Stub>(s, id, log); });
         }
         state.gScore = 300;
         state.gHiScore = 300;
@@ -118,9 +119,9 @@ TEST_F(ScreenFlowTest, LeavingEndsTheProgramUnlessTheScoreBeatsTheHighScore) {
         for (const int score : {300, 301}) {
             SCOPED_TRACE(nameOf(id) + QString(" with %1").arg(score));
             Navigator separate;  // each case ends a run of its own
-            separate.setServices(services);
+            Services separateServices{clock, separate};
             for (ScreenId each : {id, ScreenId::NameEntry}) {
-                separate.registerScreen(each, [this, each](Services& s) {
+                separate.registerScreen(each, [this, each, &s = separateServices]() {
                     return std::make_unique<Stub>(s, each, log);
                 });
             }

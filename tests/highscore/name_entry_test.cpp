@@ -54,7 +54,8 @@ TEST_F(NameEntryTest, LoadTakesTheScoreOverAndLaysTheKeyboardOut) {
     EXPECT_EQ(state.gHiScore, 1250);
     EXPECT_EQ(state.gScore, 300);
     EXPECT_EQ(entry->findChild<QLabel*>("lblPoint")->text(), " 1250");
-    EXPECT_EQ(entry->windowKind(), WindowKind::Dialog);
+    EXPECT_EQ(entry->windowType(), Qt::Dialog);
+    EXPECT_TRUE(entry->windowFlags() & Qt::WindowTitleHint);
     EXPECT_EQ(entry->caption(), "");
     EXPECT_EQ(entry->size(), QSize(411, 442));
     EXPECT_EQ(sound.commandsOf("mmcOpening"),

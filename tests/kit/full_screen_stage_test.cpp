@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "kit/screen.h"
+#include "state/screen_id.h"
 #include "support/kit_world.h"
 
 namespace {
@@ -31,7 +32,8 @@ class FullScreenTest : public ::testing::Test, protected KitWorld {
   protected:
     FullScreenTest() {
         for (ScreenId id : {ScreenId::Play, ScreenId::GameOver}) {
-            nav.registerScreen(id, [id](Services& s) { return std::make_unique<Panel>(s, id); });
+            nav.registerScreen(id,
+                               [id, &s = services]() { return std::make_unique<Panel>(s, id); });
         }
     }
     Panel& load(ScreenId id) { return static_cast<Panel&>(*nav.load(id)); }

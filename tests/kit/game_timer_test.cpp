@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "doubles/virtual_clock.h"
 #include "kit/game_timer.h"
 #include "kit/timer_queue.h"
-#include "kit/virtual_clock.h"
 
 namespace {
 struct Log {
@@ -118,12 +118,15 @@ namespace {
 // The real clock's queue on a hand-set monotonic time, so lateness can be staged without waiting.
 struct LateClock : Clock {
     TimerQueue queue;
-    TimerQueue::Time now{};
-    void start(GameTimer& timer) override { queue.start(timer, now); }
+    TimerQueue::Time time{};
+    void start(GameTimer& timer) override { queue.start(timer, time); }
     void stop(GameTimer& timer) override { queue.stop(timer); }
+    std::int64_t now() const override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(time).count();
+    }
     void fireAt(std::int64_t ms) {
-        now = std::chrono::milliseconds(ms);
-        while (queue.fireNext(now)) {
+        time = std::chrono::milliseconds(ms);
+        while (queue.fireNext(time)) {
         }
     }
     std::int64_t nextDue() const {
@@ -134,7 +137,7 @@ struct LateClock : Clock {
 
 TEST(TimerQueue, LateTicksCountOnFromTheirDueTimeUnlessFarBehind) {
     LateClock clock;
-    clock.now = std::chrono::milliseconds(37);
+    clock.time = std::chrono::milliseconds(37);
     GameTimer stepper(clock, 100, true);
     GameTimer other(clock, 30);
     int steps = 0;

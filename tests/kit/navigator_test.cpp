@@ -12,6 +12,7 @@
 #include "kit/navigator.h"
 #include "kit/screen.h"
 #include "state/game_state.h"
+#include "state/screen_id.h"
 #include "support/kit_world.h"
 #include "support/qt_printers.h"
 
@@ -33,10 +34,12 @@ class Recorder : public Screen {
         timer = makeTimer(100, false, [] {});
         resize(120, 40);
     }
-    static QString name(ScreenId id) { return QString::number(static_cast<int>(id)); }
+    static QString name(ScreenKey id) {
+        return QString::number(static_cast<int>(id.as<ScreenId>()));
+    }
     void Form_Load() override { log_.push_back(name(id()) + " load"); }
     void Form_Unload() override { log_.push_back(name(id()) + " unload"); }
-    void AfterModal(ScreenId closed) override {
+    void AfterModal(ScreenKey closed) override {
         log_.push_back(name(id()) + " after " + name(closed));
     }
     void Form_KeyDown(int code, int shift) override {
@@ -63,7 +66,7 @@ class ClosesWhenShown : public Screen {
   protected:
     void showEvent(QShowEvent* event) override {
         Screen::showEvent(event);
-        sv.nav.unload(this);
+        nav().unload(this);
     }
 };
 
@@ -76,10 +79,10 @@ class NavigatorTest : public ::testing::Test, protected KitWorld {
     NavigatorTest() {
         for (ScreenId id : {kCaller, kModal, kNext, ScreenId::Title}) {
             nav.registerScreen(
-                id, [this, id](Services& s) { return std::make_unique<Recorder>(s, id, log); });
+                id, [this, id, &s = services]() { return std::make_unique<Recorder>(s, id, log); });
         }
         nav.registerScreen(ScreenId::Help,
-                           [](Services& s) { return std::make_unique<ClosesWhenShown>(s); });
+                           [&s = services]() { return std::make_unique<ClosesWhenShown>(s); });
     }
     Recorder& load(ScreenId id) { return static_cast<Recorder&>(*nav.load(id)); }
     QString n(ScreenId id) { return Recorder::name(id); }
@@ -168,9 +171,10 @@ TEST_F(NavigatorTest, TheProgramEndsWithItsLastScreenOrAtOnceWithoutUnloadSteps)
 
     log.clear();
     Navigator other;
-    other.setServices(services);
-    other.registerScreen(
-        kCaller, [this](Services& s) { return std::make_unique<Recorder>(s, kCaller, log); });
+    Services otherServices{clock, other};
+    other.registerScreen(kCaller, [this, &otherServices] {
+        return std::make_unique<Recorder>(otherServices, kCaller, log);
+    });
     auto* screen = static_cast<Recorder*>(other.load(kCaller));
     screen->timer->setEnabled(true);
     other.endProgram();

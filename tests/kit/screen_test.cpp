@@ -9,6 +9,7 @@
 #include "kit/navigator.h"
 #include "kit/screen.h"
 #include "state/game_state.h"
+#include "state/screen_id.h"
 #include "support/kit_world.h"
 #include "support/qt_printers.h"
 
@@ -16,12 +17,12 @@ namespace {
 // A screen whose button clicks and then leaves, as the game's buttons do.
 class Clicker : public Screen {
   public:
-    Clicker(Services& s, ScreenId id) : Screen(s, id, "clicker") {
+    Clicker(GameServices& s, ScreenId id) : Screen(s, id, "clicker") {
         mmcPopi = s.sound.create(DeviceType::WaveAudio, "mmcPopi");
         cmdOk = MakeButton(this, "cmdOk", "ＯＫ", {10, 10, 80, 30}, DefaultControlFont());
         connect(cmdOk, &QPushButton::clicked, this, [this] {
             mmcPopi->command(SoundCommand::Sound);
-            sv.nav.unload(this);
+            nav().unload(this);
         });
     }
     std::unique_ptr<SoundDevice> mmcPopi;
@@ -32,7 +33,8 @@ class ScreenTest : public ::testing::Test, protected KitWorld {
   protected:
     ScreenTest() {
         for (ScreenId id : {ScreenId::Title, ScreenId::ReadMe}) {
-            nav.registerScreen(id, [id](Services& s) { return std::make_unique<Clicker>(s, id); });
+            nav.registerScreen(id,
+                               [id, &s = services]() { return std::make_unique<Clicker>(s, id); });
         }
     }
 };

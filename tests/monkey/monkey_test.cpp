@@ -14,6 +14,7 @@
 #include "monkey/monkey_world.h"
 #include "play/frm_tezra.h"
 #include "support/play_probe.h"
+#include "support/screen_timers.h"
 
 namespace {
 constexpr ScreenId kAllScreens[] = {ScreenId::Title,     ScreenId::ReadMe,   ScreenId::Briefing,
@@ -265,7 +266,7 @@ class Monkey {
         if (accepting.size() != 1) {
             return std::to_string(accepting.size()) + " screens take input";
         }
-        screensSeen_.insert(accepting[0]->id());
+        screensSeen_.insert(accepting[0]->id().as<ScreenId>());
         // A screen lives on for a moment after its unload; none of its timers may run then.
         for (ScreenId id : kAllScreens) {
             if (Screen* s = run_->nav.find(id)) {
@@ -275,7 +276,7 @@ class Monkey {
         for (auto it = seen_.begin(); it != seen_.end();) {
             if (it->isNull()) {
                 it = seen_.erase(it);
-            } else if (!run_->nav.isLoaded(*it) && (*it)->anyTimerRunning()) {
+            } else if (!run_->nav.isLoaded(*it) && AnyTimerRunning(**it)) {
                 return "a timer runs on an unloaded screen";
             } else {
                 ++it;

@@ -4,10 +4,11 @@
 
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -16,9 +17,9 @@
 // that outlives the run.
 struct MonkeyRun {
     MonkeyRun(const QString& folder, std::uint32_t seed)
-        : random(seed), services{state, run, clock, random, sound, nav, instance, folder, folder} {
-        nav.setServices(services);
-        RegisterScreens(nav, flow);
+        : random(seed), services{{clock, nav}, state,    run,    random,
+                                 sound,        instance, folder, folder} {
+        RegisterScreens(services, flow);
     }
 
     GameState state;
@@ -28,6 +29,6 @@ struct MonkeyRun {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services;
+    GameServices services;
     ScreenFlow flow{nav, state};
 };

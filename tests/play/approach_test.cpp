@@ -71,7 +71,7 @@ TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
     pin(0, 40, 290);
     pin(1, 80, 200);
     pin(2, 120, 260);
-    s.mNearSlot = 1;
+    s.model.mNearSlot = 1;
     for (auto& timer : s.tmrInv) {
         timer->setInterval(400);
         timer->setEnabled(true);
@@ -93,7 +93,7 @@ TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
     PlayProbe& s = restartEmpty(1, 1);
     state.gRest = 1;  // fast
     pin(0, 90, 230);
-    s.invFrame[0] = 0;
+    s.model.invFrame[0] = 0;
     s.tmrInv[0]->setEnabled(true);
     int frame = 0;
     std::vector<int> bandChanges;
@@ -103,7 +103,7 @@ TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
         clock.advanceUntil([&] { return state.gInvDist[0] != d; }, 2000);
         ASSERT_EQ(state.gInvDist[0], d - 3);
         const int band = d / 75;
-        EXPECT_EQ(s.invBand[0], band) << d;
+        EXPECT_EQ(s.model.invBand[0], band) << d;
         EXPECT_EQ(argb(s.imgInv[0]->pixmap().toImage()), argb(state.gInvPictures[band][frame]))
             << d;
         // The image shows where the invader stood before the step, centred on it.
@@ -115,7 +115,7 @@ TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
         }
         frame = 1 - frame;
         if (state.gInvDist[0] > 18) {
-            EXPECT_EQ(s.invFrame[0], frame);
+            EXPECT_EQ(s.model.invFrame[0], frame);
         }
     }
     // From 230 in steps of 3: the first distance below 225, 150 and 75.
@@ -149,7 +149,7 @@ TEST_F(ApproachTest, ReachingEighteenEndsTheGame) {
     EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s.screen));
     EXPECT_TRUE(s.tmrGameOver1->enabled());
     EXPECT_FALSE(s.tmrWatch->enabled());
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_EQ(s.mBgmLoop, 0);
     const auto sounds = soundsSince(mark);
     EXPECT_EQ(sounds, (std::vector<QString>{"mmcMidi: stop", "mmcMidi: close"}));
@@ -168,8 +168,8 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         clock.advanceUntil([&] { return s.tmrGameOver1->enabled(); }, 3000);
         ASSERT_TRUE(s.tmrGameOver1->enabled());
         EXPECT_EQ(s.tmrS->enabled() || s.tmrOugi->enabled(), false);
-        EXPECT_EQ(s.fan.fanActive, 0);
-        EXPECT_EQ(s.shotStep, 0);
+        EXPECT_EQ(s.model.fan.fanActive, 0);
+        EXPECT_EQ(s.model.shotStep, 0);
         EXPECT_EQ(state.gInputAngle, 0);
         EXPECT_EQ(s.lblAngle->caption(), "0");
         EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
@@ -187,7 +187,7 @@ TEST_F(ApproachTest, WalkingIsHeardOnlyWhileNotShooting) {
     PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 290);
     s.tmrInv[0]->setInterval(96);
-    s.invFrame[0] = 0;
+    s.model.invFrame[0] = 0;
     s.tmrInv[0]->setEnabled(true);
     auto mark = soundMark();
     advance(96 * 2);

@@ -103,7 +103,7 @@ TEST_F(EntryTest, AnAngleThatRoundsToZeroFiresNothing) {
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
     EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
     EXPECT_EQ(state.gTarget, 999);
     EXPECT_FALSE(s.tmrOugi->enabled());
     EXPECT_TRUE(effectsSince(mark).empty());
@@ -133,7 +133,7 @@ TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
         EXPECT_EQ(state.gInputAngle, c.fired);
         EXPECT_EQ(s.lblAngle->caption(), QString::number(c.fired));
         EXPECT_EQ(state.gTarget, 0);
-        EXPECT_EQ(s.mBusy, 1);
+        EXPECT_TRUE(s.model.busy());
         EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
         EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
         EXPECT_TRUE(s.tmrOugi->enabled());
@@ -146,7 +146,7 @@ TEST_F(EntryTest, AShotAtNoInvaderMisses) {
     PlayProbe& s = start(1, 1);
     fire(30);
     EXPECT_EQ(state.gTarget, 999);
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
 }
 
 TEST_F(EntryTest, EnterAndSpaceEachFireExactlyOnce) {
@@ -189,7 +189,7 @@ TEST_F(EntryTest, EnterWithNothingTypedOnlyClearsTheEntry) {
     EXPECT_EQ(state.gStage, 3);
     EXPECT_EQ(state.gScore, 450);
     EXPECT_EQ(state.gInputAngle, 0);
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
     EXPECT_FALSE(s.tmrOugi->enabled());
     EXPECT_TRUE(effectsSince(mark).empty());
 }
@@ -200,7 +200,7 @@ TEST_F(EntryTest, KeysCountForNothingUntilTheNextRoundIsPlaced) {
     fire(60);
     const std::size_t mark = soundMark();
     int keysIgnored = 0;
-    for (int ms = 0; ms < 20000 && s.mBusy == 1; ms += 20) {
+    for (int ms = 0; ms < 20000 && s.model.busy(); ms += 20) {
         type("7");
         key(Qt::Key_Space, " ");
         key(Qt::Key_Return, "\r");
@@ -209,7 +209,7 @@ TEST_F(EntryTest, KeysCountForNothingUntilTheNextRoundIsPlaced) {
         advance(20);
     }
     EXPECT_GT(keysIgnored, 20);  // fan, shot and the hit follow-up all took their time
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
     EXPECT_EQ(state.gRest, 14);
     const auto effects = effectsSince(mark);
     EXPECT_EQ(countOf(effects, "mmcPo: sound"), 0);

@@ -101,20 +101,20 @@ TEST_F(FlowTest, HitFollowUpHidesTheInvaderThenPlacesTheNextRound) {
             advance(100);
             if (tick < c.endTick) {
                 EXPECT_EQ(s.imgInv[0]->isVisibleTo(&s.screen), tick < c.hideTick) << tick;
-                EXPECT_EQ(s.mBusy, 1) << tick;
+                EXPECT_TRUE(s.model.busy()) << tick;
                 EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s.screen)) << tick;
                 EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s.screen), c.level != 1) << tick;
                 EXPECT_EQ(state.gInvDist[0], 160) << tick;
             }
         }
         // The next round is up.
-        EXPECT_EQ(s.mBusy, 0);
+        EXPECT_FALSE(s.model.busy());
         EXPECT_EQ(state.gInvDist[0], 290);
         EXPECT_TRUE(s.tmrInv[0]->enabled());
         EXPECT_FALSE(s.tmrAfterHit->enabled());
         EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
         EXPECT_FALSE(s.lblHitPoint->isVisibleTo(&s.screen));
-        EXPECT_EQ(s.hitTick, 0);
+        EXPECT_EQ(s.model.hitTick, 0);
     }
 }
 
@@ -125,8 +125,8 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
     for (const Case c : {Case{1, 1, 8, 9, 18}, Case{2, 3, 8, 9, 18}, Case{3, 3, 4, 5, 8}}) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         PlayProbe& s = restartEmpty(c.level, c.stage);
-        s.mLineAngle = 0;
-        s.mLineDir = 1;
+        s.model.mLineAngle = 0;
+        s.model.mLineDir = 1;
         s.picMain->move(s.picMain->x(), 36);
         missOnce();
         int top = 36;
@@ -141,8 +141,8 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
             EXPECT_EQ(s.lblHitMsg->isVisibleTo(&s.screen), tick < c.end) << tick;
             EXPECT_EQ(s.tmrAfterMiss->enabled(), tick < c.end) << tick;
         }
-        EXPECT_EQ(s.missTick, 0);
-        EXPECT_EQ(s.mBusy, 0);
+        EXPECT_EQ(s.model.missTick, 0);
+        EXPECT_FALSE(s.model.busy());
         // The round goes on: no new invaders after a miss; in stage 3 the arrow is back.
         EXPECT_EQ(state.gRest, RulesForLevel(c.level)->invaders);
         EXPECT_EQ(s.lblArw->isVisibleTo(&s.screen), c.stage == 3);
@@ -153,7 +153,7 @@ TEST_F(FlowTest, PhaseFollowsAHitRoundAndAMissRound) {
     PlayProbe& s = restartEmpty(1, 1);
     EXPECT_EQ(s.phase(), PlayPhase::Aiming);
     std::vector<PlayPhase> seen;
-    const auto connection = QObject::connect(&s.screen, &FrmTezra::phaseChanged,
+    const auto connection = QObject::connect(&s.model, &PlayModel::phaseChanged,
                                              [&](PlayPhase phase) { seen.push_back(phase); });
     pin(0, 40, 160);
     fire(40);
@@ -174,7 +174,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
     PlayProbe& s = restartEmpty(1, 1);
     // Line the prompt's cycle up with a fresh countdown.
     s.tmrWatch->setEnabled(true);
-    s.blinkTick = 0;
+    s.model.blinkTick = 0;
     const QColor purple(127, 0, 127);
     const QColor blue(0, 0, 127);
     std::string seen;
@@ -202,7 +202,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
     EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
     EXPECT_FALSE(s.cmdHelp->isEnabled());
     EXPECT_FALSE(s.Frame1->isEnabled());
-    EXPECT_EQ(s.blinkTick, 0);
+    EXPECT_EQ(s.model.blinkTick, 0);
 }
 
 TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
@@ -216,7 +216,7 @@ TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     EXPECT_EQ(soundsSince(mark), (std::vector<QString>{"mmcMidi: stop", "mmcMidi: close"}));
     EXPECT_EQ(s.mBgmLoop, 0);
     EXPECT_EQ(state.gStage, 2);
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_FALSE(s.tmrWatch->enabled());
     EXPECT_EQ(s.lblClearMsg[0]->y() - s.lblClearMsg[1]->y(), 7);
 
@@ -239,7 +239,7 @@ TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     EXPECT_EQ(s.lblStage->caption(), "2");
     EXPECT_EQ(state.gRest, 10);
     EXPECT_EQ(state.gScore, score);
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
     EXPECT_TRUE(nav.isShown(ScreenId::Play));
     const auto music = sound.commandsOf("mmcMidi");
     EXPECT_EQ(music.back(), "play");
@@ -256,8 +256,8 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     };
     for (const Case c : {Case{1, 3, 2, 1}, Case{2, 2, 2, 3}, Case{2, 3, 3, 1}}) {
         PlayProbe& s = restartEmpty(c.level, c.stage);
-        s.mLineAngle = 0;
-        s.mLineDir = 1;
+        s.model.mLineAngle = 0;
+        s.model.mLineDir = 1;
         state.gRest = 1;
         hitPinned(40, 160);
         const std::size_t before = briefings->size();
@@ -268,8 +268,8 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     EXPECT_EQ(briefings->size(), 3u);
 
     PlayProbe& s = restartEmpty(3, 3);
-    s.mLineAngle = 0;
-    s.mLineDir = 1;
+    s.model.mLineAngle = 0;
+    s.model.mLineDir = 1;
     state.gRest = 1;
     hitPinned(40, 160);
     const auto mark = soundMark();
@@ -289,7 +289,7 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
 }
 
 TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
-    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](GameServices& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -356,8 +356,8 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     // Continued: the same stage from its first round, the lines red again.
     EXPECT_EQ(state.gRest, 10);
     EXPECT_EQ(state.gScore, 300);
-    EXPECT_EQ(s.mBusy, 0);
-    EXPECT_EQ(s.typeTick, 0);
+    EXPECT_FALSE(s.model.busy());
+    EXPECT_EQ(s.model.typeTick, 0);
     EXPECT_EQ(s.Line2->colour(), kRed);
     EXPECT_EQ(s.lblOverMsg[0]->caption(), "");
     EXPECT_TRUE(s.picMain->isVisibleTo(&s.screen));
@@ -373,8 +373,8 @@ TEST_F(FlowTest, GameOverNamesTheAttackerCountedFromTheRedLine) {
     for (const Case c : {Case{2, 0, 1, 30, "30゜からの こうげきをうけ"},
                          Case{3, 120, -1, 50, "70゜からの こうげきをうけ"}}) {
         PlayProbe& s = restartEmpty(1, c.stage);
-        s.mLineAngle = c.lineAngle;
-        s.mLineDir = c.lineDir;
+        s.model.mLineAngle = c.lineAngle;
+        s.model.mLineDir = c.lineDir;
         invaderArrives(0, c.attacker);
         advance(120 + 100 * 24);
         EXPECT_EQ(s.lblOverMsg[0]->caption(), c.line0);
@@ -401,10 +401,10 @@ TEST_F(FlowTest, FiringDuringTheMissShakeKeepsTheNewShot) {
     s.tmrAfterMiss->setInterval(20);
     missOnce();
     fire(90);
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     advance(18 * 20);
     EXPECT_FALSE(s.tmrAfterMiss->enabled());
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_EQ(s.picMain->y(), 35);
     EXPECT_EQ(drawn(Drawing::Kind::Pie).size(), 6u);
     advanceToJudgement();
@@ -420,18 +420,18 @@ TEST_F(FlowTest, MissingAgainDuringTheShakeStartsItAfresh) {
     missOnce();
     fire(10);
     advanceToJudgement();  // 400 ms: the first shake is still under way
-    EXPECT_EQ(s.missTick, 0);
+    EXPECT_EQ(s.model.missTick, 0);
     EXPECT_TRUE(s.tmrAfterMiss->enabled());
     advance(18 * 100);
     EXPECT_FALSE(s.tmrAfterMiss->enabled());
     EXPECT_EQ(s.picMain->y(), 35);
     EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
 }
 
 TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
     const Shows briefings = recordShows(ScreenId::Briefing);
-    const Shows gameOver = recordShows(ScreenId::GameOver, [](Services& sv) {
+    const Shows gameOver = recordShows(ScreenId::GameOver, [](GameServices& sv) {
         sv.state.gRetryFlag = 1;
         sv.state.gScore = 300;
     });
@@ -442,7 +442,7 @@ TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
     const auto mark = soundMark();
     invaderArrives(1, 150);
     EXPECT_FALSE(s.tmrAfterHit->enabled());
-    EXPECT_EQ(s.hitTick, 0);
+    EXPECT_EQ(s.model.hitTick, 0);
     clock.advanceUntil([&] { return !gameOver->empty(); }, 10000);
     EXPECT_EQ(count(soundsSince(mark), "mmcMidi: stop"), 1);
     EXPECT_TRUE(briefings->empty());
@@ -501,7 +501,7 @@ TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
 }
 
 TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
-    recordShows(ScreenId::GameOver, [](Services& sv) { sv.state.gRetryFlag = 1; });
+    recordShows(ScreenId::GameOver, [](GameServices& sv) { sv.state.gRetryFlag = 1; });
     PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 60);
     state.gRest = 1;
@@ -510,8 +510,8 @@ TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
     advance(300);  // six fan ticks in
     clock.advanceUntil([&] { return s.tmrGameOver1->enabled(); }, 3000);
     ASSERT_TRUE(s.tmrGameOver1->enabled());
-    clock.advanceUntil([&] { return s.mBusy == 0; }, 10000);
-    ASSERT_EQ(s.mBusy, 0);
+    clock.advanceUntil([&] { return !s.model.busy(); }, 10000);
+    ASSERT_FALSE(s.model.busy());
     clearField();
     fire(20);
     advance(50);

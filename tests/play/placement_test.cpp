@@ -98,7 +98,7 @@ TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
             EXPECT_EQ(round3.size(), 3u);
             seen.insert(round3.begin(), round3.end());
             EXPECT_EQ(state.gInvDist, (std::array<Int16, 3>{290, 290, 290}));
-            EXPECT_EQ(s.mNearSlot, 0);
+            EXPECT_EQ(s.model.mNearSlot, 0);
         }
         EXPECT_EQ(seen, multiplesOf10(10, 180, {40})) << "stage " << stage;
     }
@@ -124,7 +124,7 @@ TEST_F(PlacementTest, NearTheStageEndAHitSlotIsRetiredWhileTheOthersWalkOn) {
     fire(answerFor(0));
     ASSERT_EQ(state.gTarget, 0);
     runUntilReady();
-    ASSERT_EQ(s.mBusy, 0);
+    ASSERT_FALSE(s.model.busy());
     EXPECT_EQ(state.gRest, 2);
     EXPECT_EQ(state.gInvAngle[0], 185);
     EXPECT_EQ(state.gTarget, 999);
@@ -137,7 +137,7 @@ TEST_F(PlacementTest, NearTheStageEndAHitSlotIsRetiredWhileTheOthersWalkOn) {
     EXPECT_FALSE(s.imgInv[0]->isVisibleTo(&s.screen));
     EXPECT_LT(state.gInvDist[1], before[1]);
     EXPECT_LT(state.gInvDist[2], before[2]);
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
 }
 
 TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
@@ -163,8 +163,8 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         queueAngles({c.invader}, 10, 170);
         s.NextRound();
         ASSERT_EQ(state.gInvAngle[0], c.invader);
-        EXPECT_EQ(s.mLineAngle, c.line);
-        EXPECT_EQ(s.mLineDir, c.dir);
+        EXPECT_EQ(s.model.mLineAngle, c.line);
+        EXPECT_EQ(s.model.mLineDir, c.dir);
         EXPECT_EQ(answerFor(0), c.answer);
 
         EXPECT_NEAR(radiusOf(s.Line1[0]->p2()), 310, 0.01);
@@ -210,9 +210,9 @@ TEST_F(PlacementTest, LevelThreeStageThreeCountsTowardsTheNearestInvader) {
     queueAngles({130, 30, 60});
     PlayProbe& s = start(3, 3);
     ASSERT_EQ(state.gInvAngle, (std::array<Int16, 3>{130, 30, 60}));
-    EXPECT_EQ(s.mLineAngle, 90);
+    EXPECT_EQ(s.model.mLineAngle, 90);
     // All three start at the same distance; the lowest slot counts as the nearest.
-    EXPECT_EQ(s.mLineDir, 1);
+    EXPECT_EQ(s.model.mLineDir, 1);
     EXPECT_EQ(s.lblArw->caption(), "左へ");
     fire(40);
     EXPECT_EQ(state.gTarget, 0);
@@ -315,11 +315,11 @@ TEST_F(PlacementTest, AnInvaderChangesColourByBandAndAlternatesItsFrames) {
     for (auto [distance, band] : distanceToBand) {
         SCOPED_TRACE(testing::Message() << "distance " << distance);
         state.gInvDist[0] = distance;
-        const int frame = s.invFrame[0];
+        const int frame = s.model.invFrame[0];
         advance(s.tmrInv[0]->interval());
         EXPECT_EQ(state.gInvDist[0], distance - 3);
         EXPECT_EQ(s.imgInv[0]->pixmap().toImage(),
                   QPixmap::fromImage(state.gInvPictures[band][frame]).toImage());
-        EXPECT_EQ(s.invFrame[0], 1 - frame);
+        EXPECT_EQ(s.model.invFrame[0], 1 - frame);
     }
 }

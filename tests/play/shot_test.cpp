@@ -5,6 +5,7 @@
 #include "play/shot_rules.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
+#include "state/fan_sweep.h"
 #include "support/play_steps.h"
 #include "support/scripted_random.h"
 
@@ -176,7 +177,7 @@ TEST_F(ShotTest, TenDegreesIsOneSliceThenTheShotGrowsAndIsJudged) {
     const auto mark = soundMark();
     key(Qt::Key_Space, " ");
     EXPECT_EQ(soundsSince(mark), (std::vector<QString>{"mmcPo: flag=False", "mmcPo: sound"}));
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
 
     // Tick 1 only sets the sweep up.
@@ -219,7 +220,7 @@ TEST_F(ShotTest, TenDegreesIsOneSliceThenTheShotGrowsAndIsJudged) {
     EXPECT_TRUE(soundsSince(tick).empty());
     advance(1);
     EXPECT_FALSE(s.tmrS->enabled());
-    EXPECT_EQ(s.shotStep, 0);
+    EXPECT_EQ(s.model.shotStep, 0);
     EXPECT_NEAR(s.Line2->p2().x(), AngleX(310, 10), 1e-3);
     EXPECT_EQ(s.lblHitMsg->caption(), "ミス !!");
 }
@@ -252,8 +253,8 @@ TEST_F(ShotTest, StageTwoOpensFromTheLeftPointingLine) {
 
 TEST_F(ShotTest, StageThreeCountingClockwiseSweepsThroughZero) {
     PlayProbe& s = restartEmpty(1, 3);
-    s.mLineAngle = 20;
-    s.mLineDir = -1;
+    s.model.mLineAngle = 20;
+    s.model.mLineDir = -1;
     fire(40);
     advanceToJudgement();
     const auto pies = drawn(Drawing::Kind::Pie);
@@ -365,7 +366,7 @@ TEST_F(ShotTest, HitStopsTheTargetShowsItsBurstAndCountsDown) {
     EXPECT_EQ(state.gLastAngle1, 70);
     EXPECT_EQ(state.gLastAngle2, 90);
     EXPECT_EQ(state.gLastAngle3, 10);
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_TRUE(s.tmrAfterHit->enabled());
     EXPECT_EQ(s.lblHitMsg->caption(), "命中 !!");
     EXPECT_EQ(s.lblHitAngle->caption(), "70゜");
@@ -384,8 +385,8 @@ TEST_F(ShotTest, MessageStandsOnTheFansBisectorAsSeenInEveryStage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stage " << c.stage << " angle " << c.angle);
         PlayProbe& s = restartEmpty(1, c.stage);
-        s.mLineAngle = c.lineAngle;
-        s.mLineDir = c.lineDir;
+        s.model.mLineAngle = c.lineAngle;
+        s.model.mLineDir = c.lineDir;
         fire(c.angle);
         advanceToJudgement();
         const QPoint q = onScreen(AngleX(130, c.bisector), AngleY(130, c.bisector));
@@ -405,7 +406,7 @@ TEST_F(ShotTest, MissBurstsAtTheShotsEnd) {
     const std::size_t before = drawn(Drawing::Kind::Line).size();
     // Every angle and length at its largest.
     draws().script(std::vector<float>(148, kTopDraw));
-    clock.advanceUntil([&] { return s.shotStep == 5; }, 2000);
+    clock.advanceUntil([&] { return s.model.shotStep == 5; }, 2000);
     const auto mark = soundMark();
     advanceToJudgement();
     EXPECT_EQ(draws().scriptLeft(), 0u);
@@ -445,7 +446,7 @@ TEST_F(ShotTest, MissCostsThirtyAndLetsThePlayerTypeAtOnce) {
     advanceToJudgement();
     EXPECT_EQ(state.gScore, 1);
     EXPECT_EQ(s.lblScore->caption(), "1");
-    EXPECT_EQ(s.mBusy, 0);
+    EXPECT_FALSE(s.model.busy());
     EXPECT_EQ(state.gInputAngle, 0);
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_TRUE(s.tmrAfterMiss->enabled());
@@ -463,7 +464,7 @@ TEST_F(ShotTest, MissWithThirtyLeftEndsTheGame) {
     advanceToJudgement();
     EXPECT_EQ(state.gScore, 0);
     EXPECT_EQ(s.lblScore->caption(), "0");
-    EXPECT_EQ(s.mBusy, 1);
+    EXPECT_TRUE(s.model.busy());
     EXPECT_FALSE(s.tmrAfterMiss->enabled());
     EXPECT_TRUE(s.tmrGameOver1->enabled());
     EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));

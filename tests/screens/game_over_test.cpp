@@ -2,6 +2,7 @@
 
 #include "screens/frm_game_over.h"
 #include "screens/result_screen_steps.h"
+#include "support/screen_timers.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST_F(GameOverTest, LiesOverTheFieldOnARedRampWithTheInvaderFrom800Ms) {
 
 TEST_F(GameOverTest, ContinueWithoutANewHighScorePlaysTheSameStageAgainFrom300) {
     FrmGameOver& s = reachGameOver(120);
-    EXPECT_FALSE(play().screen.anyTimerRunning());
+    EXPECT_FALSE(AnyTimerRunning(play().screen));
     sound.clear();
     click(s.cmdContinue);
     EXPECT_EQ(sound.commandsOf("mmcPopi"), (std::vector<QString>{"sound"}));
@@ -99,7 +100,7 @@ TEST_F(GameOverTest, ContinueWithoutANewHighScorePlaysTheSameStageAgainFrom300) 
     EXPECT_EQ(state.gLevel, 1);
     EXPECT_EQ(state.gStage, 1);
     EXPECT_EQ(state.gRest, 10);
-    EXPECT_EQ(play().mBusy, 0);
+    EXPECT_FALSE(play().model.busy());
     EXPECT_TRUE(play().tmrWatch->enabled());
     EXPECT_EQ(titleShows, 0);
 }
@@ -115,17 +116,20 @@ TEST_F(GameOverTest, ChangingTheLevelWithANewHighScoreRecordsItThenShowsTheTitle
 TEST_F(GameOverTest, TheEndButtonEndsTheProgramAfterTheNameEntryWhenEarned) {
     for (const int score : {300, 301}) {
         SCOPED_TRACE(score);
-        Navigator run;  // each case ends its own run
-        run.setServices(services);
-        ScreenFlow runFlow(run, state);
-        RegisterScreens(run, runFlow);
+        Navigator own;  // each case ends its own run
+        GameServices ownServices{
+            {clock, own},        state,           run, *random, sound, instance,
+            services.programDir, services.dataDir};
+        ScreenFlow runFlow(own, state);
+        RegisterScreens(ownServices, runFlow);
         int entries = 0;
-        RegisterStandIn(run, runFlow, ScreenId::NameEntry, [&entries](Services&) { ++entries; });
+        RegisterStandIn(ownServices, runFlow, ScreenId::NameEntry,
+                        [&entries](GameServices&) { ++entries; });
         state.gScore = score;
-        auto& s = static_cast<FrmGameOver&>(*run.load(ScreenId::GameOver));
-        run.show(&s);
+        auto& s = static_cast<FrmGameOver&>(*own.load(ScreenId::GameOver));
+        own.show(&s);
         click(s.cmdEnd);
-        EXPECT_TRUE(run.ended());
+        EXPECT_TRUE(own.ended());
         EXPECT_EQ(entries, score > 300 ? 1 : 0);
     }
 }

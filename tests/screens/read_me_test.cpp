@@ -35,7 +35,8 @@ class ReadMeTest : public PlayStepsTest {
 TEST_F(ReadMeTest, ShowsItsTextUnderTheWalkingInvaderThatWrapsAround) {
     FrmFirstMsg& s = showReadMe();
     EXPECT_EQ(s.size(), QSize(461, 346));
-    EXPECT_EQ(s.windowKind(), WindowKind::Dialog);
+    EXPECT_EQ(s.windowType(), Qt::Dialog);
+    EXPECT_TRUE(s.windowFlags() & Qt::WindowTitleHint);
     EXPECT_EQ(s.caption(), "Tezra [読んでね]");
     EXPECT_EQ(s.lblReadMe->caption(), "\u3000読\u3000ん\u3000で\u3000ね\u3000");
     EXPECT_EQ(s.lblReadMe->size(), s.lblReadMe->sizeHint());

@@ -10,11 +10,11 @@ class ResultScreenTest : public PlayStepsTest {
   protected:
     ResultScreenTest() {
         // A title that stays up, so that a test sees which screens are left around it.
-        nav.registerScreen(ScreenId::Title, [this](Services& s) {
+        nav.registerScreen(ScreenId::Title, [this, &s = services]() {
             return std::make_unique<StandInScreen>(s, ScreenId::Title,
                                                    [this](StandInScreen&) { ++titleShows; });
         });
-        nameEntries = recordShows(ScreenId::NameEntry, [](Services& s) {
+        nameEntries = recordShows(ScreenId::NameEntry, [](GameServices& s) {
             s.state.gHiScore = s.state.gScore;
             s.state.gScore = 300;
         });

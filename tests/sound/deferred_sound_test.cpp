@@ -4,8 +4,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include "doubles/recording_sound.h"
 #include "sound/deferred_sound.h"
-#include "sound/recording_sound.h"
 #include "sound/sound_plugin.h"
 
 using Lines = std::vector<QString>;

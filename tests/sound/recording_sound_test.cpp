@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sound/recording_sound.h"
+#include "doubles/recording_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_command.h"
 

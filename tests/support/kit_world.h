@@ -1,9 +1,10 @@
 #pragma once
 
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -11,8 +12,6 @@
 // Everything a screen is given, on virtual time with recorded sound, and a navigator that
 // hands it out; tests register their own screens.
 struct KitWorld {
-    KitWorld() { nav.setServices(services); }
-
     GameState state;
     RunMemory run;
     VirtualClock clock;
@@ -20,5 +19,5 @@ struct KitWorld {
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
-    Services services{state, run, clock, random, sound, nav, instance, QString(), QString()};
+    GameServices services{{clock, nav}, state, run, random, sound, instance, QString(), QString()};
 };

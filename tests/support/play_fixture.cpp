@@ -9,8 +9,7 @@
 #include "art/sprites.h"
 
 PlayFixture::PlayFixture() : random(std::make_unique<ScriptableRandom>(1234)) {
-    nav.setServices(services);
-    RegisterScreens(nav, flow);
+    RegisterScreens(services, flow);
     FillInvaderPictures(state);
     state.gAppDir = dir.path() + "/";
     state.gScore = 300;
@@ -76,7 +75,7 @@ void PlayFixture::fire(int angle) {
 void PlayFixture::runUntilReady() {
     PlayProbe& s = play();
     for (int ms = 0; ms < 20000; ms += 10) {
-        if (s.mBusy == 0 && !s.tmrOugi->enabled() && !s.tmrS->enabled() &&
+        if (!s.model.busy() && !s.tmrOugi->enabled() && !s.tmrS->enabled() &&
             !s.tmrAfterHit->enabled() && !s.tmrAfterMiss->enabled()) {
             return;
         }

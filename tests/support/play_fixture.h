@@ -8,10 +8,11 @@
 #include <optional>
 
 #include "app/screen_flow.h"
+#include "doubles/always_alone.h"
+#include "doubles/recording_sound.h"
+#include "doubles/virtual_clock.h"
 #include "kit/navigator.h"
-#include "kit/single_instance.h"
-#include "kit/virtual_clock.h"
-#include "sound/recording_sound.h"
+#include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/run_memory.h"
 #include "support/play_probe.h"
@@ -61,7 +62,8 @@ class PlayFixture : public ::testing::Test {
     Navigator nav;
     AlwaysAlone instance;
     QTemporaryDir dir;
-    Services services{state, run, clock, *random, sound, nav, instance, dir.path(), dir.path()};
+    GameServices services{{clock, nav}, state,    run,        *random,
+                          sound,        instance, dir.path(), dir.path()};
     ScreenFlow flow{nav, state};
 
   private:

@@ -59,19 +59,19 @@ class PlayStepsTest : public PlayFixture {
     // Replaces a stand-in screen by one that first notes the level and stage it was shown at.
     using Shows = std::shared_ptr<std::vector<std::pair<int, int>>>;
     // At the title the recorded player stops, which ends the run.
-    Shows recordShows(ScreenId id, std::function<void(Services&)> effect = {}) {
+    Shows recordShows(ScreenId id, std::function<void(GameServices&)> effect = {}) {
         auto shows = std::make_shared<std::vector<std::pair<int, int>>>();
-        auto record = [effect, shows](Services& sv) {
+        auto record = [effect, shows](GameServices& sv) {
             shows->emplace_back(sv.state.gLevel, sv.state.gStage);
             if (effect) {
                 effect(sv);
             }
         };
         if (id != ScreenId::Title) {
-            RegisterStandIn(nav, flow, id, record);
+            RegisterStandIn(services, flow, id, record);
             return shows;
         }
-        nav.registerScreen(id, [this, record](Services& s) {
+        nav.registerScreen(id, [this, record, &s = services]() {
             return std::make_unique<StandInScreen>(s, ScreenId::Title,
                                                    [this, record](StandInScreen& self) {
                                                        record(self.services());

@@ -3,8 +3,8 @@
 #include "app/screen_flow.h"
 #include "kit/navigator.h"
 
-StandInScreen::StandInScreen(Services& services, ScreenId id, Act act)
-    : Screen(services, id, QStringLiteral("standIn")), act_(std::move(act)) {}
+StandInScreen::StandInScreen(GameServices& services, ScreenId id, Act act)
+    : ScreenWith(services, id, QStringLiteral("standIn")), act_(std::move(act)) {}
 
 void StandInScreen::Form_Activate() {
     if (act_) {
@@ -30,9 +30,9 @@ StandInScreen::Act leaveAsUsual(ScreenFlow& flow, ScreenId id) {
 }
 }  // namespace
 
-void RegisterStandIn(Navigator& nav, ScreenFlow& flow, ScreenId id,
-                     std::function<void(Services&)> effect) {
-    nav.registerScreen(id, [&flow, id, effect](Services& s) {
+void RegisterStandIn(GameServices& s, ScreenFlow& flow, ScreenId id,
+                     std::function<void(GameServices&)> effect) {
+    s.nav.registerScreen(id, [&s, &flow, id, effect] {
         const StandInScreen::Act leave = leaveAsUsual(flow, id);
         return std::make_unique<StandInScreen>(s, id, [effect, leave](StandInScreen& self) {
             if (effect) {

@@ -6,6 +6,7 @@
 #include "persist/data_files.h"
 #include "state/angles.h"
 #include "support/play_steps.h"
+#include "support/screen_timers.h"
 #include "title/frm_tezra_start.h"
 
 namespace {
@@ -32,7 +33,7 @@ class TitleTest : public PlayStepsTest {
         state.gHiScore = 0;
         state.gReadMeShown = 0;
         // The play screen stands in: back to the title at once, as its level button does.
-        nav.registerScreen(ScreenId::Play, [this](Services& s) {
+        nav.registerScreen(ScreenId::Play, [this, &s = services]() {
             return std::make_unique<StandInScreen>(s, ScreenId::Play, [this](StandInScreen& self) {
                 state.gScore = 0;
                 flow.playEnded(self, PlayOutcome::ChangeLevel);
@@ -66,15 +67,15 @@ TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
         Navigator nav;
         NotAlone instance;
         QTemporaryDir dir;
-        Services services{state, run, clock, random, sound, nav, instance, dir.path(), dir.path()};
-        nav.setServices(services);
+        GameServices services{{clock, nav}, state,    run,        random,
+                              sound,        instance, dir.path(), dir.path()};
         ScreenFlow flow(nav, state);
-        RegisterScreens(nav, flow);
+        RegisterScreens(services, flow);
         atPlay ? flow.startAtPlay() : flow.start();
         EXPECT_TRUE(nav.ended());
         EXPECT_FALSE(nav.isShown(ScreenId::Title));
         EXPECT_EQ(nav.find(ScreenId::Play), nullptr);
-        EXPECT_FALSE(nav.find(ScreenId::Title)->anyTimerRunning());
+        EXPECT_FALSE(AnyTimerRunning(*nav.find(ScreenId::Title)));
         EXPECT_TRUE(sound.calls().empty());
         EXPECT_FALSE(QFile::exists(dir.filePath(kHighScoreFile)));
     }
@@ -241,7 +242,7 @@ TEST_F(TitleTest, LeavingDuringAShotLeavesNothingBehind) {
     ASSERT_TRUE(clock.advanceUntil([&] { return state.gDemoPhase == 1; }, 6000));
     QPointer<FrmTezraStart> left(&first);
     QTest::mouseClick(first.cmdLo, Qt::LeftButton);
-    EXPECT_TRUE(!left || !left->anyTimerRunning());
+    EXPECT_TRUE(!left || !AnyTimerRunning(*left));
 
     // The next title's first shot sweeps its whole fan before it flies.
     FrmTezraStart* next = title();

@@ -10,4 +10,3 @@ enum class BriefingOutcome { Start, Quit };
 enum class PlayOutcome { StageCleared, AllClear, GameOver, ChangeLevel, Quit, ShowHelp };
 enum class GameOverOutcome { Continue, ChangeLevel, Quit, Closed };
 enum class AllClearOutcome { Ok, Quit, Closed };
-enum class DialogOutcome { Closed };

@@ -24,7 +24,7 @@ class VirtualClock : public Clock {
         }
         return pred();
     }
-    std::int64_t now() const;
+    std::int64_t now() const override;
     bool isRunning(const GameTimer& timer) const { return queue_.isRunning(timer); }
 
   private:

@@ -1,4 +1,4 @@
-#include "sound/recording_sound.h"
+#include "doubles/recording_sound.h"
 
 #include <algorithm>
 #include <map>

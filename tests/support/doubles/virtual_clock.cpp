@@ -1,4 +1,4 @@
-#include "kit/virtual_clock.h"
+#include "doubles/virtual_clock.h"
 
 void VirtualClock::start(GameTimer& timer) {
     queue_.start(timer, now_);

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QtGlobal>
+#include <array>
+
+#include "play/judged_shot.h"
+#include "play/play_phase.h"
+#include "play/shot_rules.h"
+#include "state/checked_int.h"
+#include "state/fan_sweep.h"
+
+class Clock;
+class RandomSource;
+struct GameState;
+
+// The play screen's rules and the state its sequences keep between ticks: the phase, the red line
+// the child counts from, the fan, the shot and the follow-ups' ticks. The screen's timers step it
+// and draw and sound what it says; others follow its events.
+class PlayModel : public QObject {
+    Q_OBJECT
+  public:
+    PlayModel(GameState& state, RandomSource& random, Clock& clock);
+
+    PlayPhase phase() const { return phase_; }
+    void setPhase(PlayPhase phase);
+    // A sequence runs: keys, the help and the footsteps wait. Only aiming, also during the miss
+    // follow-up's shake, leaves play free.
+    bool busy() const;
+
+    // An invader was placed: its round starts now.
+    void beginRound();
+    // The typed angle was fired at the target slot (or none): the fan starts.
+    void fire();
+    // One tick of the fan sweeping the typed angle from the red line.
+    FanTick stepFan();
+    // The shot reached the target: scores it and says how it went. Returns what the points label
+    // shows.
+    Award judgeHit();
+    // The shot flew past every invader: takes its points away.
+    void judgeMiss();
+    // The last invader of the stage fell; the level and stage are still the cleared one's.
+    void clearStage();
+    // An invader reached the Earth.
+    void endGame();
+    // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
+    void resetSequences();
+
+    // The absolute direction of the typed angle counted from the red line.
+    int aimedDirection() const;
+    // The angle of the invader nearest the cannon, counted from the red line.
+    int attackerAngle() const;
+
+    // The red line's angle and the direction the child counts from it (1 anticlockwise, -1
+    // clockwise), the slot nearest the cannon, and the points of the four distance bands.
+    Int16 mLineAngle;
+    Int16 mLineDir;
+    Int16 mNearSlot;
+    std::array<Int16, 4> mPoints{};
+
+    // State the sequences keep between ticks.
+    FanState fan;
+    Int16 shotStep;
+    std::array<Int16, 3> invFrame{};
+    std::array<Int16, 3> invBand{};
+    Int16 hitTick;
+    Int16 missTick;
+    Int16 blinkTick;
+    Int16 clearTick;
+    Int16 flashTick;
+    Int16 typeTick;
+
+  signals:
+    void phaseChanged(PlayPhase phase);
+    void shotJudged(const JudgedShot& shot);
+    void stageCleared(int level, int stage);
+    void gameOver();
+
+  private:
+    // The angle of the invader in the slot, counted from the red line.
+    int fromLine(int slot) const;
+    JudgedShot judged(int slot, bool hit, int points) const;
+
+    GameState& state_;
+    RandomSource& random_;
+    Clock& clock_;
+    PlayPhase phase_ = PlayPhase::Aiming;
+    qint64 roundStart_ = 0;
+    qint64 firedAt_ = 0;
+};

@@ -1,0 +1,20 @@
+# Fails when a source of the kit includes the game's own code or names the game's screens or
+# state: the kit is a runtime any small Qt game could stand on.
+#   cmake -DKIT_DIR=<src/kit> -P kit_knows_no_game.cmake
+file(GLOB sources ${KIT_DIR}/*.h ${KIT_DIR}/*.cpp)
+if(NOT sources)
+    message(FATAL_ERROR "no kit sources in '${KIT_DIR}'")
+endif()
+set(game_include "^[ \t]*#[ \t]*include[ \t]*\"(state|play|screens|title|highscore|app|persist|sound|art)/")
+set(game_name "(^|[^A-Za-z0-9_])(GameState|RunMemory|ScreenId|FrmTezra)([^A-Za-z0-9_]|$)")
+set(found "")
+foreach(source ${sources})
+    file(STRINGS ${source} lines REGEX "${game_include}|${game_name}")
+    cmake_path(GET source FILENAME name)
+    foreach(line ${lines})
+        string(APPEND found "\n  ${name}: ${line}")
+    endforeach()
+endforeach()
+if(found)
+    message(FATAL_ERROR "the kit knows the game:${found}")
+endif()
