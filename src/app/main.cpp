@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     const QString programDir = QCoreApplication::applicationDirPath();
     const GameFolders folders = LocateGameFolders(
         programDir, QDir(programDir).filePath(QStringLiteral(TEZRA_INSTALLED_FILES)),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        UserDataFolder());
     Services services{state, run, clock, random, sound, nav, instance, folders.files, folders.data};
     nav.setServices(services);
     ScreenFlow flow(nav, state);
