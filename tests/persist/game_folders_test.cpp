@@ -68,8 +68,8 @@ TEST_F(GameFoldersTest, AFolderWithItsFilesBesideTheProgramKeepsItsDataThere) {
     EXPECT_EQ(folders.files, game);
     EXPECT_EQ(folders.data, game);
     EXPECT_FALSE(QDir(user_).exists());
-    EXPECT_EQ(QDir(game).entryList(QDir::Files | QDir::Hidden),
-              QStringList{kNoteFile});  // no probe left
+    // No probe left behind.
+    EXPECT_EQ(QDir(game).entryList(QDir::Files | QDir::Hidden), QStringList{kNoteFile});
 }
 
 TEST_F(GameFoldersTest, AnInstalledCopyReadsItsSharedFilesAndWritesInTheUserFolder) {
@@ -166,8 +166,9 @@ TEST_F(GameFoldersTest, TheUserFolderIsTakenOnlyFromAbsolutePathsAndAnExistingHo
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("HOME");
     EXPECT_EQ(UserDataFolder(), "");
-    qputenv("XDG_DATA_HOME", xdg);
-    qputenv("HOME", home);
+    for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", xdg}, std::pair{"HOME", home}}) {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
 }
 
 }  // namespace
