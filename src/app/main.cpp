@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -92,7 +91,7 @@ int main(int argc, char** argv) {
     const QString programDir = QCoreApplication::applicationDirPath();
     const GameFolders folders = LocateGameFolders(
         programDir, QDir(programDir).filePath(QStringLiteral(TEZRA_INSTALLED_FILES)),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        UserDataFolder());
     GameServices services{{clock, nav}, state,    run,           random,
                           sound,        instance, folders.files, folders.data};
     ScreenFlow flow(nav, state);

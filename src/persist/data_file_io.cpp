@@ -1,42 +1,13 @@
 #include "persist/data_file_io.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
-namespace {
-bool SyncToDisk(QSaveFile& file) {
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(file);
-    return true;  // commit() syncs, though without telling whether that worked
-#endif
-}
-
-// The game plays on with what it holds in memory, but the player's loss must not go unnoticed.
-bool ReportNotSaved(const QString& path, const QString& why) {
-    std::fprintf(stderr, "Cannot save %s: %s\n", qUtf8Printable(path), qUtf8Printable(why));
-    return false;
-}
-}  // namespace
+#include "persist/regular_file.h"
 
 std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count) {
-    // Checked before opening: a pipe blocks at open, a device may never end.
-    if (!QFileInfo(path).isFile()) {
+    const std::optional<QByteArray> read = ReadRegularFile(path, kMaxFileBytes);
+    if (!read) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(kMaxFileBytes);
+    const QByteArray& bytes = *read;
     QStringList lines;
     QByteArray line;
     bool lineStarted = false;
@@ -66,12 +37,6 @@ std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count) {
 }
 
 bool WriteDataLines(const QString& path, const QStringList& lines, LineEncoder encode) {
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile()) {
-        // Writing in place would block on a pipe or feed a device; renaming over it would
-        // destroy what someone put there.
-        return ReportNotSaved(path, QStringLiteral("it is no regular file"));
-    }
     QByteArray bytes;
     for (const QString& line : lines) {
         const std::optional<QByteArray> encoded = encode(PrintableText(line));
@@ -80,21 +45,7 @@ bool WriteDataLines(const QString& path, const QStringList& lines, LineEncoder e
         }
         bytes += *encoded + "\r\n";
     }
-    QSaveFile file(path);
-    // On a shared PC the folder may be closed to new files while the files stay writable.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return ReportNotSaved(path, file.errorString());
-    }
-    // Qt 6.4's commit() renames the new file over the old one even after a failed write (a full
-    // disk), and reports success for a file written in place whatever happened, so the writing
-    // is checked here, down to the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file)) {
-        const QString why = qt_error_string(errno);  // Qt's own message says "Unknown error" here
-        file.cancelWriting();
-        return ReportNotSaved(path, why);
-    }
-    return file.commit() || ReportNotSaved(path, file.errorString());
+    return WriteRegularFile(path, bytes);
 }
 
 QString PrintableText(const QString& text) {

@@ -17,19 +17,16 @@ inline constexpr qsizetype kMaxLineBytes = 1024;
 inline constexpr qint64 kMaxFileBytes = 4 * kMaxLineBytes;
 
 // The first `count` lines among the file's first kMaxFileBytes (fewer when it has fewer), or
-// nullopt when it is no regular file (a pipe, a device, a folder) or cannot be opened. A line
-// ends at CR LF, LF or CR; a last line without an end counts.
+// nullopt when it is no regular file (a link, a pipe, a device, a folder) or cannot be opened. A
+// line ends at CR LF, LF or CR; a last line without an end counts.
 std::optional<QStringList> ReadDataLines(const QString& path, qsizetype count);
 
 // One line in the file's code page, or nullopt when it cannot be encoded at all.
 using LineEncoder = std::optional<QByteArray> (*)(QStringView line);
 
-// Writes the lines as the whole file: a new file is written beside it and renamed over it, so
-// a failure leaves the old file as it was. When the folder takes no new files but the file may
-// be written, the file is written in place instead; a failure may then damage it. Control
-// characters are dropped, so a line stays one line. Nothing is written over something that is
-// no regular file, nor without the code page. A failure returns false and says so in one line
-// on standard error.
+// Writes the lines as the whole file, as WriteRegularFile does (persist/regular_file.h). Control
+// characters are dropped, so a line stays one line. Nothing is written without the code page. A
+// failure returns false and says so in one line on standard error.
 bool WriteDataLines(const QString& path, const QStringList& lines,
                     LineEncoder encode = TryEncodeCp932);
 

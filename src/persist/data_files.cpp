@@ -1,18 +1,21 @@
 #include "persist/data_files.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <cstdint>
 #include <functional>
 #include <limits>
 
 #include "persist/data_file_io.h"
 #include "persist/number_text.h"
+#include "persist/regular_file.h"
 #include "state/game_state.h"
 
 namespace {
 // Files are opened one at a time, so the first free file number is always this one.
 constexpr int kFileNumber = 1;
+
+// Taken as the program is loaded, before anything of this run is saved.
+const std::chrono::system_clock::time_point kRunStart = std::chrono::system_clock::now();
 
 template <typename T>
 std::optional<std::int64_t> ReadNumberFor(const QString& line) {
@@ -21,22 +24,6 @@ std::optional<std::int64_t> ReadNumberFor(const QString& line) {
 
 // Stores the lines read into the state; false (storing nothing) when a number is out of range.
 using StoreLines = std::function<bool(const QStringList&)>;
-
-// A write killed halfway leaves the new file under QSaveFile's name for it: ours, a dot and six
-// random letters.
-void RemoveSaveLeftovers(const QString& folder) {
-    static const QRegularExpression leftover(
-        QStringLiteral("^(%1|%2|%3)\\.[A-Za-z]{6}$")
-            .arg(QRegularExpression::escape(QLatin1String(kHighScoreFile)),
-                 QRegularExpression::escape(QLatin1String(kNoteFile)),
-                 QRegularExpression::escape(QLatin1String(kMusicFile))));
-    QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::NoSymLinks)) {
-        if (leftover.match(name).hasMatch()) {
-            dir.remove(name);
-        }
-    }
-}
 
 QString DataDir(const GameState& state) {
     return state.gDataDir.isEmpty() ? state.gAppDir : state.gDataDir;
@@ -72,10 +59,14 @@ void SetAppDir(GameState& state, const QString& filesFolder, const QString& data
     state.gDataDir = dataFolder.isEmpty() ? QString() : WithSeparator(dataFolder);
 }
 
-void LoadHighScoreFile(GameState& state) {
-    RemoveSaveLeftovers(state.gAppDir);
+std::chrono::system_clock::time_point RunStart() {
+    return kRunStart;
+}
+
+void LoadHighScoreFile(GameState& state, std::chrono::system_clock::time_point start) {
+    RemoveSaveLeftovers(state.gAppDir, start);
     if (DataDir(state) != state.gAppDir) {
-        RemoveSaveLeftovers(DataDir(state));
+        RemoveSaveLeftovers(DataDir(state), start);
     }
     ReadDataFile(state, DataPath(state, kHighScoreFile),
                  {QString::number(kDefaultHiScore), kDefaultHiName},

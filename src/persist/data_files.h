@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 
 struct GameState;
 
@@ -21,16 +22,20 @@ inline constexpr int kDefaultBgmOn = 1;
 // with the platform's separator appended (unless it ends in one).
 void SetAppDir(GameState& state, const QString& filesFolder, const QString& dataFolder = {});
 
+// When this program was loaded.
+std::chrono::system_clock::time_point RunStart();
+
 // The readers read their file into the state. A file that is missing, has fewer lines than
 // they read or holds a number out of its variable's range is rewritten with its default lines
 // ("300" and "ずび", the note sentence above, "1") and the defaults hold. When that rewrite fails
 // too (a folder that cannot be written, a pipe or a folder in the file's place) the defaults hold
-// all the same. Text lines lose their control characters. Each sets gFileNo while its file is open.
-// LoadHighScoreFile, the first of them at a start, also removes what interrupted writes of the
-// three files left in both folders.
-void LoadHighScoreFile(GameState& state);  // gHiScore, gHiName
-void LoadNoteText(GameState& state);       // gNoteText
-void LoadMusicSetting(GameState& state);   // gBgmOn
+// all the same; a link counts as damaged and is left as it is. Text lines lose their control
+// characters. Each sets gFileNo while its file is open. LoadHighScoreFile, the first of them at a
+// start, also removes what saves cut short before `start` left in both folders.
+void LoadHighScoreFile(GameState& state,  // gHiScore, gHiName
+                       std::chrono::system_clock::time_point start = RunStart());
+void LoadNoteText(GameState& state);      // gNoteText
+void LoadMusicSetting(GameState& state);  // gBgmOn
 
 // The writers replace their file whole (in place when the folder takes no new files); a failure
 // leaves the state as it was, says so on standard error and returns false. Characters code page

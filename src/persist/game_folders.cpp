@@ -1,45 +1,62 @@
 #include "persist/game_folders.h"
 
+#include <sys/stat.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
 
+#include "persist/data_file_io.h"
 #include "persist/data_files.h"
+#include "persist/regular_file.h"
 
 namespace {
 QString PathIn(const QString& folder, const char* name) {
     return QDir(folder).filePath(QLatin1String(name));
 }
 
-// Permissions say nothing for root or a read-only mount, so the folder is really tried. A
-// high-score file that can be written is enough: a shared PC may close the folder to new files
-// and leave the files open to all.
+// A high-score file that can be written is enough: a shared PC may close the folder to new
+// files and leave the files open to all.
 bool CanKeepDataIn(const QString& folder) {
-    const QString highScore = PathIn(folder, kHighScoreFile);
-    if (QFileInfo(highScore).isFile()) {
-        QFile file(highScore);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            return true;
-        }
-    }
-    // Named like a save's leftover, so a kill right here leaves nothing the next start keeps.
-    QTemporaryFile probe(PathIn(folder, kHighScoreFile) + QStringLiteral(".XXXXXX"));
-    return probe.open();
+    return CanWriteRegularFile(PathIn(folder, kHighScoreFile));
+}
+
+bool IsMissing(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
 }
 
 void CopyMissingDataFiles(const QString& from, const QString& to) {
     for (const char* name : {kHighScoreFile, kMusicFile}) {
-        const QString source = PathIn(from, name);
         const QString target = PathIn(to, name);
-        // The copy keeps the permissions of a file that may have been read-only where it was.
-        if (QFileInfo(source).isFile() && !QFileInfo::exists(target) &&
-            QFile::copy(source, target)) {
-            QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+        if (!IsMissing(target)) {
+            continue;
+        }
+        // Bytes past the read cap are never read, so they need not come along.
+        if (const auto bytes = ReadRegularFile(PathIn(from, name), kMaxFileBytes)) {
+            WriteRegularFile(target, *bytes);
         }
     }
 }
 }  // namespace
+
+QString UserDataFolder() {
+    // Not QStandardPaths: it takes a relative XDG_DATA_HOME as it stands and, with HOME unset,
+    // makes the folder at the root of the file system.
+    const QString app = QCoreApplication::applicationName();
+    const QString xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(xdgDataHome)) {
+        return QDir(xdgDataHome).filePath(app);
+    }
+    // A home folder that is gone is not made anew.
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home) && QFileInfo(home).isDir()) {
+        return QDir(home).filePath(QStringLiteral(".local/share/") + app);
+    }
+    return {};
+}
 
 GameFolders LocateGameFolders(const QString& programDir, const QString& installedFiles,
                               const QString& userData) {
@@ -49,7 +66,12 @@ GameFolders LocateGameFolders(const QString& programDir, const QString& installe
     if (portable && CanKeepDataIn(files)) {
         return {files, files};
     }
-    QDir().mkpath(userData);
-    CopyMissingDataFiles(files, userData);
-    return {files, userData};
+    if (!userData.isEmpty() && QDir().mkpath(userData) && CanKeepDataIn(userData)) {
+        CopyMissingDataFiles(files, userData);
+        return {files, userData};
+    }
+    std::fprintf(stderr, "Tezra cannot keep its scores: neither %s nor %s can be written\n",
+                 qUtf8Printable(files),
+                 qUtf8Printable(userData.isEmpty() ? "a user folder" : userData));
+    return {files, files};
 }

@@ -15,6 +15,13 @@ struct GameFolders {
 // folder, a USB stick) and keeps its data there as long as that folder can really be written.
 // Otherwise (an installed copy, a folder made read-only) the data live in userData, which is
 // created, and a data file found beside the shipped files is copied there once, so a high score
-// made before stays.
+// made before stays. When userData cannot be made and written either (or is empty), the files
+// beside the shipped ones are only read, the scores shown as they stand, and one line on
+// standard error says so.
 GameFolders LocateGameFolders(const QString& programDir, const QString& installedFiles,
                               const QString& userData);
+
+// The user's own data folder: $XDG_DATA_HOME/<application name> when that is an absolute path,
+// else $HOME/.local/share/<application name> when HOME is an absolute path to a folder, else
+// empty.
+QString UserDataFolder();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,16 @@ class Watchdog {
     Watchdog() { alarm(60); }
     ~Watchdog() { alarm(0); }
 };
+
+void Chmod(const QString& path, mode_t mode) {
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+// Last written long before this run.
+void MakeOld(const QString& path) {
+    const timespec times[2] = {{1, 0}, {1, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
 
 bool IsFifo(const QString& path) {
     struct stat info {};
@@ -276,7 +287,8 @@ TEST_F(DataFilesTest, AFailedWriteLeavesTheOldFileWhole) {
     state_.gHiName = "はなこはなこはなこ";
     EXPECT_FALSE(SaveHighScoreOnAFullDisk(state_));
     EXPECT_EQ(Get(kHighScoreFile), before);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{kHighScoreFile});
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{kHighScoreFile});
     EXPECT_EQ(state_.gHiScore, 2000);  // the run goes on with what it has
 }
 
@@ -334,17 +346,96 @@ TEST_F(DataFilesTest, WithoutTheCodePageNothingIsWritten) {
     EXPECT_EQ(Get(kHighScoreFile), " 1250\r\n" + kZubi + "\r\n");
 }
 
-TEST_F(DataFilesTest, TheStartRemovesOnlyWhatOurInterruptedWritesLeft) {
-    const QStringList leftovers = {"dat_high.ini.AbCdEf", "dat_cot.ini.qwerty",
-                                   "dat_midi.ini.XYZabc"};
-    const QStringList others = {
-        "dat_high.ini",     "dat_high.ini.AbC1Ef", "dat_high.ini.AbCdE",  "dat_high.ini.AbCdEfG",
-        "dat_high.ini.bak", "dat_highXini.AbCdEf", "xdat_high.ini.AbCdEf"};
-    for (const QString& name : leftovers + others) {
+TEST_F(DataFilesTest, TheStartRemovesOnlyWhatOurSavesCutShortLeftBeforeIt) {
+    const QStringList old = {".tezra-save.dat_high.ini.AbC1Ef", ".tezra-save.dat_cot.ini.qwerty",
+                             ".tezra-save.dat_midi.ini.XYZ000"};
+    // Names a person gives, the old leftover shape, and a save in progress of another copy.
+    const QStringList kept = {".tezra-save.dat_high.ini.fresh1",
+                              "dat_cot.ini.origin",
+                              "dat_high.ini",
+                              "dat_high.ini.AbCdEf",
+                              "dat_high.ini.BACKUP",
+                              "dat_high.ini.backup",
+                              "tezra-save.dat_high.ini.AbCdEf"};
+    for (const QString& name : old + kept) {
         Put(name.toUtf8().constData(), "x");
+        if (!name.endsWith("fresh1")) {
+            MakeOld(PathOf(name.toUtf8().constData()));
+        }
     }
     LoadHighScoreFile(state_);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files, QDir::Name), others);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
+}
+
+TEST_F(DataFilesTest, TheStartLeavesTheLeftoversOfOtherUsers) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to play nobody in a folder open to all";
+    }
+    const char* const leftover = ".tezra-save.dat_high.ini.AbC1Ef";
+    Put(leftover, "x");
+    MakeOld(PathOf(leftover));
+    Chmod(folder_.path(), 0777);
+    {
+        const AsOrdinaryUser pupil;
+        LoadHighScoreFile(state_);
+    }
+    EXPECT_TRUE(QFileInfo::exists(PathOf(leftover)));
+}
+
+TEST_F(DataFilesTest, LinksAreNeitherFollowedNorReplaced) {
+    // A file of someone else's, which a link in a shared game folder could reach.
+    QTemporaryDir elsewhere;
+    const QString secret = elsewhere.filePath("secret");
+    const QString gone = elsewhere.filePath("gone");
+    const QByteArray secretBytes = " 5000\r\n" + IconvCp932("ひみつ") + "\r\n";
+    {
+        QFile file(secret);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(secretBytes);
+    }
+    const auto checkNothingMoved = [&] {
+        EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{"secret"});
+        QFile file(secret);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), secretBytes);
+    };
+    // Each file a link to the secret, then to a file that is not there.
+    for (const auto& [high, music] : {std::pair{secret, gone}, std::pair{gone, secret}}) {
+        SCOPED_TRACE(high.toStdString());
+        QFile::remove(PathOf(kHighScoreFile));
+        QFile::remove(PathOf(kMusicFile));
+        ASSERT_TRUE(QFile::link(high, PathOf(kHighScoreFile)));
+        ASSERT_TRUE(QFile::link(music, PathOf(kMusicFile)));
+        GameState state;
+        SetAppDir(state, folder_.path());
+        testing::internal::CaptureStderr();
+        LoadHighScoreFile(state);
+        LoadNoteText(state);
+        LoadMusicSetting(state);
+        EXPECT_EQ(state.gHiScore, 300);
+        EXPECT_EQ(state.gHiName, "ずび");
+        EXPECT_EQ(state.gBgmOn, 1);
+        state.gHiScore = 9000;
+        EXPECT_FALSE(SaveHighScore(state));
+        EXPECT_FALSE(SaveMusicSetting(state));
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 4) << said;
+        checkNothingMoved();
+        EXPECT_EQ(QFileInfo(PathOf(kHighScoreFile)).symLinkTarget(), high);
+        EXPECT_EQ(QFileInfo(PathOf(kMusicFile)).symLinkTarget(), music);
+    }
+    // A pupil on a shared PC, whose folder takes no new files, may write the secret: the save
+    // in place must not.
+    Chmod(secret, 0666);
+    Chmod(elsewhere.path(), 0755);
+    Chmod(folder_.path(), 0555);
+    {
+        const AsOrdinaryUser pupil;
+        EXPECT_FALSE(SaveMusicSetting(state_));
+    }
+    Chmod(folder_.path(), 0700);
+    checkNothingMoved();
 }
 
 TEST_F(DataFilesTest, APipeOrAFolderInAFilesPlaceReadsAsMissingAndStays) {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,23 +31,27 @@ class GameFoldersTest : public testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
     // Locates as someone to whom `game` refuses new files: nobody when the test runs as root,
-    // who writes anywhere, else the test's own user with the folder made read-only.
-    GameFolders LocateAsOutsider(const QString& game) {
+    // who writes anywhere, else the test's own user with the folder made read-only. The home
+    // folder, where the user folder is made, is open to them or not.
+    GameFolders LocateAsOutsider(const QString& game, bool homeOpen = true) {
         const QByteArray path = QFile::encodeName(game);
+        const QByteArray home = QFile::encodeName(Make("home"));
         const bool root = ::geteuid() == 0;
         const QString shared = Make("share/tezra");
         if (root) {
             ::chmod(QFile::encodeName(root_.path()).constData(), 0755);
-            ::chmod(QFile::encodeName(Make("home")).constData(), 0777);
+            ::chmod(home.constData(), homeOpen ? 0777 : 0755);
             EXPECT_EQ(::seteuid(kNobody), 0);
         } else {
             EXPECT_EQ(::chmod(path.constData(), 0555), 0);
+            EXPECT_EQ(::chmod(home.constData(), homeOpen ? 0755 : 0555), 0);
         }
         const GameFolders folders = LocateGameFolders(game, shared, user_);
         if (root) {
             EXPECT_EQ(::seteuid(0), 0);
         } else {
             ::chmod(path.constData(), 0755);
+            ::chmod(home.constData(), 0755);
         }
         return folders;
     }
@@ -63,7 +68,8 @@ TEST_F(GameFoldersTest, AFolderWithItsFilesBesideTheProgramKeepsItsDataThere) {
     EXPECT_EQ(folders.files, game);
     EXPECT_EQ(folders.data, game);
     EXPECT_FALSE(QDir(user_).exists());
-    EXPECT_EQ(QDir(game).entryList(QDir::Files), QStringList{kNoteFile});  // the probe is gone
+    // No probe left behind.
+    EXPECT_EQ(QDir(game).entryList(QDir::Files | QDir::Hidden), QStringList{kNoteFile});
 }
 
 TEST_F(GameFoldersTest, AnInstalledCopyReadsItsSharedFilesAndWritesInTheUserFolder) {
@@ -86,22 +92,26 @@ TEST_F(GameFoldersTest, AnInstalledCopyReadsItsSharedFilesAndWritesInTheUserFold
     EXPECT_EQ(state.gNoteText, "note");
     EXPECT_EQ(Get(user_, kHighScoreFile).left(6), " 900\r\n");
     EXPECT_EQ(Get(user_, kMusicFile), "1\r\n");
-    EXPECT_EQ(QDir(shared).entryList(QDir::Files), QStringList{kNoteFile});
+    EXPECT_EQ(QDir(shared).entryList(QDir::Files | QDir::Hidden), QStringList{kNoteFile});
     EXPECT_TRUE(QDir(bin).isEmpty());
 }
 
 TEST_F(GameFoldersTest, AFolderThatTakesNothingHandsItsHighScoreToTheUserFolderOnce) {
     // A copied folder whose high-score file came along read-only, in a folder that refuses new
-    // files: its score is carried over, and a later start keeps what the user folder holds.
+    // files: its score is carried over, and a later start keeps what the user folder holds. Its
+    // music file, a link to someone else's file, is not.
     const QString game = Make("game");
     Put(game, kNoteFile, "note\r\n");
     Put(game, kHighScoreFile, " 1500\r\nx\r\n");
     ::chmod(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(), 0444);
+    Put(Make("other"), "secret", " 0\r\n");
+    ASSERT_TRUE(QFile::link(root_.filePath("other/secret"), QDir(game).filePath(kMusicFile)));
 
     const GameFolders folders = LocateAsOutsider(game);
     EXPECT_EQ(folders.files, game);
     EXPECT_EQ(folders.data, user_);
     EXPECT_EQ(Get(user_, kHighScoreFile), " 1500\r\nx\r\n");
+    EXPECT_FALSE(QFileInfo(QDir(user_).filePath(kMusicFile)).exists());
     EXPECT_TRUE(QFileInfo(QDir(user_).filePath(kHighScoreFile)).permissions() &
                 QFileDevice::WriteOwner);
     Put(user_, kHighScoreFile, " 2000\r\ny\r\n");
@@ -117,6 +127,48 @@ TEST_F(GameFoldersTest, AFolderClosedToNewFilesKeepsItsWritableHighScoreFile) {
     const GameFolders folders = LocateAsOutsider(game);
     EXPECT_EQ(folders.data, game);
     EXPECT_EQ(Get(game, kHighScoreFile), " 1500\r\nx\r\n");  // the probe changed nothing
+}
+
+TEST_F(GameFoldersTest, WithNoFolderToWriteTheScoresAreShownAsTheyStand) {
+    const QString game = Make("game");
+    Put(game, kNoteFile, "note\r\n");
+    Put(game, kHighScoreFile, " 5000\r\n\x82\xbd\x82\xeb\x82\xa4\r\n");  // たろう
+    ::chmod(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(), 0444);
+    testing::internal::CaptureStderr();
+    const GameFolders folders = LocateAsOutsider(game, false);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(folders.data, game);
+    EXPECT_FALSE(QFileInfo::exists(user_));
+
+    GameState state;
+    SetAppDir(state, folders.files, folders.data);
+    LoadHighScoreFile(state);
+    EXPECT_EQ(state.gHiScore, 5000);
+    EXPECT_EQ(state.gHiName, "たろう");
+}
+
+TEST_F(GameFoldersTest, TheUserFolderIsTakenOnlyFromAbsolutePathsAndAnExistingHome) {
+    const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray home = qgetenv("HOME");
+    const QString app = QCoreApplication::applicationName();
+    const QString homeDir = Make("home");
+    qputenv("XDG_DATA_HOME", "/data/x");
+    EXPECT_EQ(UserDataFolder(), "/data/x/" + app);
+    qputenv("HOME", QFile::encodeName(homeDir));
+    qputenv("XDG_DATA_HOME", "relative/share");
+    EXPECT_EQ(UserDataFolder(), homeDir + "/.local/share/" + app);
+    for (const char* noHome : {"", "relative", "/nonexistent/home"}) {
+        SCOPED_TRACE(noHome);
+        qputenv("HOME", noHome);
+        EXPECT_EQ(UserDataFolder(), "");
+    }
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    EXPECT_EQ(UserDataFolder(), "");
+    for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", xdg}, std::pair{"HOME", home}}) {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
 }
 
 }  // namespace

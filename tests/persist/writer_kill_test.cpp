@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <random>
@@ -77,10 +78,11 @@ TEST(WriterKillTest, ASaveKilledAtRandomMomentsLeavesOneWholeFile) {
         good += bytes == bytesA || bytes == bytesB;
         GameState next;  // the next start
         SetAppDir(next, dir.path());
-        LoadHighScoreFile(next);
+        LoadHighScoreFile(next, std::chrono::system_clock::now());
         ASSERT_TRUE(next.gHiScore == a.gHiScore || next.gHiScore == b.gHiScore)
             << "kill " << kill << ": " << bytes.toStdString();
-        ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{kHighScoreFile})
+        ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{kHighScoreFile})
             << "kill " << kill;
     }
     std::printf("%d of %d killed saves left a whole file\n", good, kKills);
