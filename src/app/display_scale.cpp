@@ -1,16 +1,17 @@
 #include "app/display_scale.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <cmath>
 
-std::optional<int> WholeScaleFactor(const QStringList& args, const QByteArray& environmentFactor) {
-    QCommandLineParser parser;
-    parser.addOption({"scale", "Draw every window N times larger (1-8).", "N"});
-    parser.parse(args);
-    bool whole = false;
-    const int asked = parser.value("scale").toInt(&whole);
-    if (whole && asked >= 1 && asked <= 8) {
+#include "play/frm_tezra.h"
+
+namespace {
+// Room for the window system's title bar and borders, which do not grow with the factor.
+constexpr QSize kFrameAllowance{16, 48};
+}  // namespace
+
+std::optional<int> WholeScaleFactor(std::optional<int> asked, const QByteArray& environmentFactor) {
+    if (asked) {
         return asked;
     }
     bool number = false;
@@ -21,12 +22,18 @@ std::optional<int> WholeScaleFactor(const QStringList& args, const QByteArray& e
     return std::clamp(static_cast<int>(std::lround(given)), 1, 8);
 }
 
-void ApplyWholeScaling(int argc, char** argv) {
-    QStringList args;
-    for (int i = 0; i < argc; ++i) {
-        args << QString::fromLocal8Bit(argv[i]);
+int FittingScale(int asked, QSize available) {
+    int factor = std::max(asked, 1);
+    while (factor > 1 &&
+           (FrmTezra::kClientWidth * factor + kFrameAllowance.width() > available.width() ||
+            FrmTezra::kClientHeight * factor + kFrameAllowance.height() > available.height())) {
+        --factor;
     }
-    if (const auto factor = WholeScaleFactor(args, qgetenv("QT_SCALE_FACTOR"))) {
+    return factor;
+}
+
+void ApplyWholeScaling(std::optional<int> asked) {
+    if (const auto factor = WholeScaleFactor(asked, qgetenv("QT_SCALE_FACTOR"))) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor));
     }
     // A display's own factor is rounded to a whole one as well (1.5 becomes 2, 1.25 becomes 1):

@@ -1,15 +1,19 @@
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 
-#include "app/display_scale.h"
+#include "app/application_start.h"
+#include "app/command_line.h"
+#include "app/end_on_signals.h"
 #include "app/run_game.h"
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
+#include "art/app_icon.h"
 #include "kit/navigator.h"
 #include "kit/real_clock.h"
 #include "kit/screen.h"
@@ -24,23 +28,6 @@
 #include "state/run_memory.h"
 
 namespace {
-// --scale N (see app/display_scale.h) is read before the application is made.
-// Development switches: --level N --stage M start at the play screen. Anything else on the
-// command line (a desktop launcher may pass some) is ignored; a value that is no level or stage
-// becomes the nearest one. Returns whether either switch was given.
-bool applyStartStage(const QStringList& args, GameState& state) {
-    QCommandLineParser parser;
-    parser.addOption({"level", "Level to start at (1-3).", "level", "1"});
-    parser.addOption({"stage", "Stage to start at (1-3).", "stage", "1"});
-    parser.parse(args);
-    if (!parser.isSet("level") && !parser.isSet("stage")) {
-        return false;
-    }
-    state.gLevel = std::clamp(parser.value("level").toInt(), 1, 3);
-    state.gStage = std::clamp(parser.value("stage").toInt(), 1, 3);
-    return true;
-}
-
 // Runs `then` once, as soon as the first screen has been painted.
 class AfterFirstPaint : public QObject {
   public:
@@ -67,19 +54,46 @@ void ReportShownAndLeave() {
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
+
+// The program's icon at the sizes a desktop asks for, for every window that has none of its own.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
+    }
+    return icon;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
-    ApplyWholeScaling(argc, argv);
-    QApplication app(argc, argv);
+    const QStringList args = ArgumentsOf(argc, argv);
+    const GameCommandLine options(args);
+    if (options.helpAsked() || options.versionAsked()) {
+        // Answered before anything needs a display; the application object only gives the help
+        // its program name.
+        const QCoreApplication info(argc, argv);
+        std::fputs(qPrintable(options.helpAsked() ? options.helpText()
+                                                  : QStringLiteral("Tezra " TEZRA_VERSION "\n")),
+                   stdout);
+        return 0;
+    }
+    if (!DisplayNamed(args)) {
+        std::fputs(kNoDisplayLine, stderr);
+        return 1;
+    }
+    const std::unique_ptr<QApplication> app = MakeApplication(argc, argv, options.scale());
     QApplication::setApplicationName("Tezra");
+    QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
 
     GameState state;
     RunMemory run;
-    const bool atPlay = applyStartStage(QApplication::arguments(), state);
+    if (options.startsAtPlay()) {
+        state.gLevel = options.level();
+        state.gStage = options.stage();
+    }
     RealClock clock;
     SeededRandom random(
         static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -108,7 +122,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {
         report = std::make_unique<AfterFirstPaint>(ReportShownAndLeave);
     }
-    if (atPlay) {
+    // A logout or Ctrl+C closes the windows as a player would, so nothing typed is lost.
+    EndOnSignals endOnSignals([&nav] { nav.closeAll(); });
+    if (options.startsAtPlay()) {
         flow.startAtPlay();
     } else {
         flow.start();

@@ -1,6 +1,7 @@
 #include "kit/navigator.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -207,6 +208,31 @@ void Navigator::endProgram() {
     waiting_.clear();
     if (onEnd_) {
         onEnd_();
+    }
+}
+
+void Navigator::closeAll() {
+    if (ended_) {
+        return;  // on its way out already
+    }
+    std::vector<QWidget*> topFirst = shownScreens();
+    std::reverse(topFirst.begin(), topFirst.end());
+    endProgram();
+    const auto close = [this](Screen* screen) {
+        QCloseEvent event;
+        QCoreApplication::sendEvent(screen, &event);
+        if (isLoaded(screen)) {
+            remove(screen);
+        }
+    };
+    for (QWidget* shown : topFirst) {
+        if (isLoaded(static_cast<Screen*>(shown))) {
+            close(static_cast<Screen*>(shown));
+        }
+    }
+    // Hidden ones last, and any a closing screen loaded in its place.
+    while (!loaded_.empty()) {
+        close(loaded_.back().get());
     }
 }
 

@@ -50,6 +50,10 @@ class Navigator : public QObject {
     // Ends the program at once, without any screen's unload steps. Works before the event loop
     // has started as well as inside it.
     void endProgram();
+    // Ends the program as closing its windows would, for a request from outside (a logout):
+    // each screen, top first, closes as its window's close button closes it, so that what it
+    // keeps is kept, and then unloads; nothing that waited for a screen starts anything new.
+    void closeAll();
     bool ended() const { return ended_; }
     void onEnd(std::function<void()> handler) { onEnd_ = std::move(handler); }
 

@@ -14,18 +14,24 @@ class SingleInstance {
     virtual bool acquire() = 0;
 };
 
-// A lock file held for the whole run. A lock left by a copy that crashed or was killed is
-// recognised as stale (its process is gone) and taken over.
+// A lock file held for the whole run. Only a live copy of this user holding the lock keeps
+// another copy from starting: a lock left by a copy that died, an empty or damaged one, one from
+// another host or user, or a link in its place is taken over; and when no lock can be made or
+// checked at all, the game starts anyway, since being unable to play is worse than two copies.
 class LockFileInstance : public SingleInstance {
   public:
+    // An empty path: there is no place for a lock, and every copy starts.
     explicit LockFileInstance(QString path);
     ~LockFileInstance() override;
     bool acquire() override;
 
-    // The lock's place: the user's runtime folder, else the temporary folder.
+    // The lock's place: the user's runtime folder; without a usable one, a folder of the game's
+    // own in the user's cache folder; empty without either. Never a folder other users share.
     static QString defaultPath();
 
   private:
+    bool takeLock();
+
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     std::optional<bool> held_;

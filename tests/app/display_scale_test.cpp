@@ -2,18 +2,50 @@
 
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
+
 TEST(WholeScaleFactor, TheSwitchWinsAndAnyOtherFactorBecomesWhole) {
-    const QStringList none{"tezra"};
-    EXPECT_EQ(WholeScaleFactor({"tezra", "--scale", "3"}, "1.5"), 3);
-    EXPECT_EQ(WholeScaleFactor({"tezra", "--level", "2", "--scale=8"}, ""), 8);
-    for (const char* bad : {"0", "9", "2.5", "two", "-1"}) {
-        EXPECT_EQ(WholeScaleFactor({"tezra", "--scale", bad}, "1.5"), 2) << bad;
-        EXPECT_EQ(WholeScaleFactor({"tezra", "--scale", bad}, ""), std::nullopt) << bad;
+    EXPECT_EQ(WholeScaleFactor(3, "1.5"), 3);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "1.5"), 2);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "1.25"), 1);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "0.4"), 1);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, ""), std::nullopt);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "many"), std::nullopt);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "0"), std::nullopt);
+    EXPECT_EQ(WholeScaleFactor(std::nullopt, "nan"), std::nullopt);
+}
+
+TEST(FittingScale, TheLargestWholeFactorAtWhichThePlayWindowAndItsFrameFit) {
+    EXPECT_EQ(FittingScale(3, {1920, 1040}), 2);  // a full-HD screen less a panel: too low for 3
+    EXPECT_EQ(FittingScale(2, {1920, 1040}), 2);
+    EXPECT_EQ(FittingScale(3, {1024, 768}), 1);
+    EXPECT_EQ(FittingScale(8, {3840, 2160}), 4);
+    EXPECT_EQ(FittingScale(2, {634 * 2 + 15, 2000}), 1);  // one pixel short of room for a frame
+    EXPECT_EQ(FittingScale(3, {200, 100}), 1);            // never below one
+}
+
+TEST(GameCommandLine, ReadsItsSwitchesAndIgnoresEverythingElse) {
+    const GameCommandLine none(
+        {"tezra", "%U", "--launcher-option", "-platform", "xcb", "-reverse"});
+    EXPECT_FALSE(none.helpAsked());
+    EXPECT_FALSE(none.versionAsked());
+    EXPECT_FALSE(none.startsAtPlay());
+    EXPECT_EQ(none.scale(), std::nullopt);
+
+    const GameCommandLine play({"tezra", "--level", "9", "--stage=2", "--scale", "3"});
+    EXPECT_TRUE(play.startsAtPlay());
+    EXPECT_EQ(play.level(), 3);
+    EXPECT_EQ(play.stage(), 2);
+    EXPECT_EQ(play.scale(), 3);
+    for (const char* bad : {"0", "9", "2.5", "two"}) {
+        EXPECT_EQ(GameCommandLine({"tezra", "--scale", bad}).scale(), std::nullopt) << bad;
     }
-    EXPECT_EQ(WholeScaleFactor(none, "1.25"), 1);
-    EXPECT_EQ(WholeScaleFactor(none, "0.4"), 1);
-    EXPECT_EQ(WholeScaleFactor(none, "2"), 2);
-    EXPECT_EQ(WholeScaleFactor(none, "many"), std::nullopt);
-    EXPECT_EQ(WholeScaleFactor(none, "0"), std::nullopt);
-    EXPECT_EQ(WholeScaleFactor(none, "nan"), std::nullopt);
+
+    EXPECT_TRUE(GameCommandLine({"tezra", "--version", "file.txt"}).versionAsked());
+    const GameCommandLine help({"tezra", "-h"});
+    EXPECT_TRUE(help.helpAsked());
+    for (const char* option :
+         {"--scale <N>", "--level <N>", "--stage <N>", "--help", "--version"}) {
+        EXPECT_TRUE(help.helpText().contains(option)) << option;
+    }
 }

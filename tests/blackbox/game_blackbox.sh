@@ -33,6 +33,46 @@ pixel() {
         grep -o "#[0-9A-F]\{6\}" | head -1
 }
 
+# Every visible window of the running game: the program's icon and the class its desktop entry
+# names (StartupWMClass). Failures are counted, and reported together at the end.
+windows_checked=0
+windows_wrong=()
+check_windows() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null); do
+        windows_checked=$((windows_checked + 1))
+        [[ "$(xprop -id "$w" _NET_WM_ICON)" == "_NET_WM_ICON(CARDINAL) = "* ]] ||
+            windows_wrong+=("$(xdotool getwindowname "$w"): no icon")
+        [ "$(xprop -id "$w" WM_CLASS)" = 'WM_CLASS(STRING) = "tezra", "Tezra"' ] ||
+            windows_wrong+=("$(xdotool getwindowname "$w"): $(xprop -id "$w" WM_CLASS)")
+    done
+}
+
+echo "== Answers and refusals without a display"
+no_display() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game_dir/tezra" "$@"; }
+out=$(no_display --version 2>&1); code=$?
+if [ "$code" -eq 0 ] && [ "$out" = "Tezra 3.0" ]; then pass "--version: $out"; else fail "--version gave $code: $out"; fi
+out=$(no_display --help 2>&1); code=$?
+if [ "$code" -eq 0 ] && grep -q -- "--scale <N>" <<<"$out" && grep -q -- "--stage <N>" <<<"$out"; then
+    pass "--help lists the switches"
+else
+    fail "--help gave $code: $out"
+fi
+out=$(no_display --level 1 2>&1); code=$?
+if [ "$code" -eq 1 ] && [ "$out" = "no display: Tezra needs a graphical desktop" ]; then
+    pass "no display: one line and exit code 1"
+else
+    fail "without a display: exit code $code and: $out"
+fi
+# A display that names no server: Qt's platform fails for another reason, and must not abort.
+out=$(DISPLAY=:1999 "$game_dir/tezra" 2>&1); code=$?
+if [ "$code" -eq 1 ] && [ "$(tail -1 <<<"$out")" = "no display: Tezra needs a graphical desktop" ] &&
+    ! grep -q "Reinstalling" <<<"$out"; then
+    pass "a display with no server: the line and exit code 1"
+else
+    fail "a display with no server: exit code $code and: $out"
+fi
+
 echo "== A game over, its continue, and the end button"
 dir=$(fresh_game over)
 start_game "$dir" --level 1 --stage 1
@@ -42,6 +82,7 @@ sleep 1
 # use up the 300 points.
 for _ in $(seq 10); do keys 1 0 Return; sleep 1; done
 sleep 9  # the flash and the typed message, then the game-over screen over the field
+check_windows
 click 126 357  # "今のステージをもう１回", on the game-over screen over the play field
 sleep 1
 # The continue starts again with 300 points: purple digits left of where a lone "0" stands.
@@ -83,6 +124,7 @@ echo "== The title, the read-me, the briefing and the play screen"
 dir=$(fresh_game title)
 start_game "$dir"
 if wait_window "Tezra \[ｽﾀｰﾄ\]"; then pass "the program starts on its title"; else fail "no title"; fi
+check_windows
 first=$game
 start_game "$dir"
 if ended_within "$game" 1 && kill -0 "$first" 2>/dev/null; then
@@ -94,6 +136,7 @@ game=$first
 sleep 0.5
 keys shift+F1
 wait_window "Tezra \[読んでね\]" && readme=$window || fail "Shift+F1 opened no read-me"
+check_windows
 click 229 320  # "ＯＫ"
 sleep 0.5
 if wait_window "Tezra \[読んでね\]" && [ "$window" != "$readme" ]; then
@@ -109,6 +152,7 @@ if wait_window Tezra && [ "$(pixel 516 351)" = "#FF0000" ]; then
 else
     fail "スタート did not open level 1 stage 1"
 fi
+check_windows
 stop_games
 
 echo "== A new high score and its name, typed on the on-screen keyboard"
@@ -130,5 +174,43 @@ else
     fail "the high-score file holds $(od -An -tx1 "$dir/dat_high.ini")"
 fi
 
-echo "$((6 - failures)) passed, $failures failed"
+echo "== A logout at the name entry keeps the name typed so far"
+dir=$(fresh_game term)
+printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"
+start_game "$dir" --level 1 --stage 1
+wait_window Tezra || fail "no play window"
+sleep 0.5
+click 596 436  # "おわり" with 300 points over the high score of 100
+sleep 1
+check_windows
+xdotool mousemove 326 367 click 1 mousemove 350 367 click 1  # "あ", "い"
+sleep 0.3
+kill -TERM "$game"
+if ended_within "$game" 3 && [ "$code" -eq 0 ] &&
+    [ "$(od -An -tx1 "$dir/dat_high.ini")" = "$expected" ]; then
+    pass "SIGTERM stored \" 300\" and あい and ended with 0"
+else
+    fail "after SIGTERM: exit code ${code:-none}, the file holds $(od -An -tx1 "$dir/dat_high.ini")"
+fi
+
+echo "== --scale larger than the screen"
+dir=$(fresh_game scale)
+start_game "$dir" --scale 3 --level 1 --stage 1
+wait_window Tezra || fail "no play window"
+check_windows
+width=$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')
+if [ "$width" = 634 ] && grep -qx -- "--scale 3 does not fit this screen: using 1" "$dir/out.log"; then
+    pass "--scale 3 on 1024 x 768 played at 1, and said so"
+else
+    fail "--scale 3 on 1024 x 768: a window $width wide"
+fi
+stop_games
+
+if [ "$windows_checked" -ge 7 ] && [ "${#windows_wrong[@]}" -eq 0 ]; then
+    pass "all $windows_checked windows seen had the icon and WM_CLASS tezra, Tezra"
+else
+    fail "$windows_checked windows seen; wrong: ${windows_wrong[*]:-none}"
+fi
+
+echo "$((15 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -182,6 +182,22 @@ TEST_F(NavigatorTest, TheProgramEndsWithItsLastScreenOrAtOnceWithoutUnloadSteps)
     EXPECT_EQ(log, (std::vector<QString>{n(kCaller) + " load"}));
 }
 
+TEST_F(NavigatorTest, ClosingAllClosesTheTopScreenFirstAndStartsNothingThatWaited) {
+    int ends = 0;
+    nav.onEnd([&] { ++ends; });
+    Recorder& hidden = load(kNext);
+    Recorder& caller = load(kCaller);
+    nav.show(&caller);
+    nav.showModal(&load(kModal), &caller, [this] { log.push_back("closing steps"); });
+    const std::size_t mark = log.size();
+    nav.closeAll();
+    EXPECT_EQ(since(mark), (std::vector<QString>{n(kModal) + " unload", n(kCaller) + " unload",
+                                                 n(kNext) + " unload"}));
+    EXPECT_FALSE(nav.isLoaded(&hidden));
+    EXPECT_TRUE(nav.ended());
+    EXPECT_EQ(ends, 1);
+}
+
 TEST_F(NavigatorTest, EndingBeforeOrInsideTheEventLoopLeavesItWithZero) {
     nav.endProgram();
     EXPECT_EQ(RunUntilEnd(nav), 0);  // would hang without the early return

@@ -1,0 +1,68 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+
+namespace {
+// Every switch of the program, in the order --help lists them: a new one is added here.
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Tezra: read how large each invader's angle is and shoot it down."));
+    parser.addOption({"scale", "Draw every window N times larger (1-8), for a projector.", "N"});
+    parser.addOption({"level", "Start playing at level N (1-3), skipping the title.", "N", "1"});
+    parser.addOption({"stage", "Start playing at stage N (1-3), skipping the title.", "N", "1"});
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+int OneToThree(const QString& value) {
+    return std::clamp(value.toInt(), 1, 3);
+}
+}  // namespace
+
+GameCommandLine::GameCommandLine(const QStringList& args) {
+    // Qt's own switches (-platform, -reverse, -stylesheet) are whole words, not bundled letters.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddOptions(parser_);
+    parser_.parse(args);
+}
+
+bool GameCommandLine::helpAsked() const {
+    return parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"));
+}
+
+bool GameCommandLine::versionAsked() const {
+    return parser_.isSet(QStringLiteral("version"));
+}
+
+QString GameCommandLine::helpText() const {
+    return parser_.helpText();
+}
+
+std::optional<int> GameCommandLine::scale() const {
+    bool whole = false;
+    const int asked = parser_.value(QStringLiteral("scale")).toInt(&whole);
+    if (whole && asked >= 1 && asked <= 8) {
+        return asked;
+    }
+    return std::nullopt;
+}
+
+bool GameCommandLine::startsAtPlay() const {
+    return parser_.isSet(QStringLiteral("level")) || parser_.isSet(QStringLiteral("stage"));
+}
+
+int GameCommandLine::level() const {
+    return OneToThree(parser_.value(QStringLiteral("level")));
+}
+
+int GameCommandLine::stage() const {
+    return OneToThree(parser_.value(QStringLiteral("stage")));
+}
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    return args;
+}

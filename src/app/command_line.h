@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <optional>
+
+// The program's switches, read once from the whole command line before anything else is made.
+// Anything unknown (a desktop launcher may pass files or options of its own) is ignored.
+class GameCommandLine {
+  public:
+    explicit GameCommandLine(const QStringList& args);
+
+    bool helpAsked() const;
+    bool versionAsked() const;
+    QString helpText() const;
+    // --scale N: a whole N from 1 to 8; nothing for any other value.
+    std::optional<int> scale() const;
+    // --level N --stage M: whether either was given; each value becomes the nearest of 1-3.
+    bool startsAtPlay() const;
+    int level() const;
+    int stage() const;
+
+  private:
+    QCommandLineParser parser_;
+};
+
+// The arguments as given, before Qt takes its own out of them.
+QStringList ArgumentsOf(int argc, char** argv);
