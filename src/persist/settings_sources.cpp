@@ -10,9 +10,6 @@
 
 namespace {
 
-// A settings file holds a dozen short lines; anything far larger is not one.
-constexpr qint64 kMaxSettingsFileBytes = 64 * 1024;
-
 const QString kLockedKey = QStringLiteral("locked");
 
 struct SwitchHelp {
@@ -54,8 +51,9 @@ FileSettings readSettingsFile(const QString& path, bool mayLock, const WarningSi
     if (!info.exists()) {
         return read;
     }
-    // A pipe or a device would block or never end; QSettings would read it all.
-    if (!info.isFile() || !info.isReadable() || info.size() > kMaxSettingsFileBytes) {
+    // A folder, a pipe or a device: QSettings would take it for an empty file, and the teacher
+    // would never learn why the settings do not count.
+    if (!info.isFile() || !info.isReadable()) {
         warn(QStringLiteral("%1: ignored, it is no readable settings file").arg(path));
         return read;
     }
