@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "kit/fonts.h"
 #include "persist/settings_writer.h"
@@ -15,21 +16,23 @@ namespace {
 
 const QString kSchoolReason = QStringLiteral("学校の設定");
 
-QString FailureText(SaveFailure failure) {
-    switch (failure) {
-        case SaveFailure::Link:
-            return QStringLiteral("ファイルがリンクになっています。");
-        case SaveFailure::NotAFile:
-            return QStringLiteral("ファイルの場所に別のものがあります。");
-        case SaveFailure::Unreadable:
-            return QStringLiteral("いまのファイルが読めません。");
-        case SaveFailure::NoFolder:
-            return QStringLiteral("フォルダーを作れません。");
-        case SaveFailure::NotWritten:
-        case SaveFailure::None:
-            break;
-    }
-    return QStringLiteral("ファイルに書きこめません。");
+QString NotSavedText(SaveFailure failure) {
+    return QStringLiteral("設定を保存できません。") + [failure] {
+        switch (failure) {
+            case SaveFailure::Link:
+                return QStringLiteral("ファイルがリンクです。");
+            case SaveFailure::NotAFile:
+                return QStringLiteral("ファイルの場所に別のものがあります。");
+            case SaveFailure::Unreadable:
+                return QStringLiteral("いまのファイルが読めません。");
+            case SaveFailure::NoFolder:
+                return QStringLiteral("フォルダーを作れません。");
+            case SaveFailure::NotWritten:
+            case SaveFailure::None:
+                break;
+        }
+        return QStringLiteral("ファイルに書きこめません。");
+    }();
 }
 
 }  // namespace
@@ -78,8 +81,14 @@ FrmSettings::FrmSettings(Services& services, const LessonSettings& settings,
     lblError_ = new QLabel(this);
     lblError_->setObjectName("lblError");
     lblError_->setStyleSheet(QStringLiteral("color: #c00000"));
-    lblError_->setWordWrap(true);
-    lblError_->hide();
+    // Room for the longest message and the file's name below it, so that the window need not
+    // grow when one is shown.
+    int widest = 0;
+    for (SaveFailure failure : {SaveFailure::Link, SaveFailure::NotAFile, SaveFailure::Unreadable,
+                                SaveFailure::NoFolder, SaveFailure::NotWritten}) {
+        widest = std::max(widest, fontMetrics().horizontalAdvance(NotSavedText(failure)));
+    }
+    lblError_->setMinimumSize(widest, 2 * fontMetrics().lineSpacing());
     grid_->addWidget(lblError_, grid_->rowCount(), 0, 1, 3);
 
     auto* cmdOk = new QPushButton(QStringLiteral("ＯＫ"), this);
@@ -88,6 +97,9 @@ FrmSettings::FrmSettings(Services& services, const LessonSettings& settings,
     auto* cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setAccessibleName(QStringLiteral("キャンセル　保存しないで閉じる"));
+    for (QPushButton* button : {cmdOk, cmdCancel}) {
+        button->setAutoDefault(true);  // Enter clicks the focused one
+    }
     connect(cmdOk, &QPushButton::clicked, this, &FrmSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmSettings::cmdCancel_Click);
     auto* buttons = new QHBoxLayout;
@@ -98,21 +110,18 @@ FrmSettings::FrmSettings(Services& services, const LessonSettings& settings,
 }
 
 void FrmSettings::Form_Load() {
-    // Room for the longest message, so the window need not grow when one is shown.
-    grid_->setColumnMinimumWidth(2, 90);
     grid_->activate();
-    sizeAndCentre(sizeHint().width(), sizeHint().height() + 2 * fontMetrics().lineSpacing());
+    sizeAndCentre(sizeHint().width(), sizeHint().height());
 }
 
-QCheckBox* FrmSettings::addFlag(const QString& setting, bool LessonSettings::*flag,
-                                const QString& name, const QString& caption) {
+void FrmSettings::addFlag(const QString& setting, bool LessonSettings::*flag, const QString& name,
+                          const QString& caption) {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(name);
     box->setAccessibleName(caption);
     box->setChecked(given_.*flag);
     flags_.emplace_back(flag, box);
     addRow(setting, box, {});
-    return box;
 }
 
 QSpinBox* FrmSettings::addNumber(const QString& setting, const QString& name,
@@ -179,8 +188,7 @@ void FrmSettings::cmdOk_Click() {
     }
     const SaveFailure failure = SaveUserSettings(userFile_, settings, locked_);
     if (failure != SaveFailure::None) {
-        showError(
-            QStringLiteral("設定を保存できません。%1\n%2").arg(FailureText(failure), userFile_));
+        showError(NotSavedText(failure), userFile_);
         return;
     }
     emit saved(settings);
@@ -203,8 +211,11 @@ void FrmSettings::keyPressEvent(QKeyEvent* event) {
     Screen::keyPressEvent(event);
 }
 
-void FrmSettings::showError(const QString& text) {
-    lblError_->setText(text);
+void FrmSettings::showError(const QString& text, const QString& file) {
+    const QString shortFile =
+        lblError_->fontMetrics().elidedText(file, Qt::ElideMiddle, lblError_->width());
+    lblError_->setText(file.isEmpty() ? text : text + '\n' + shortFile);
+    lblError_->setToolTip(file);
     lblError_->setAccessibleName(text);
-    lblError_->show();
+    lblError_->setAccessibleDescription(file);
 }

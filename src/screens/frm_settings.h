@@ -38,15 +38,16 @@ class FrmSettings : public Screen {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QCheckBox* addFlag(const QString& setting, bool LessonSettings::*flag, const QString& name,
-                       const QString& caption);
+    void addFlag(const QString& setting, bool LessonSettings::*flag, const QString& name,
+                 const QString& caption);
     QSpinBox* addNumber(const QString& setting, const QString& name, const QString& caption,
                         int lowest, int highest);
     // Puts a setting's controls in the next row, greyed out with the reason when it is locked.
     void addRow(const QString& setting, QWidget* label, const std::vector<QWidget*>& controls);
     // The settings as the controls show them.
     LessonSettings shown() const;
-    void showError(const QString& text);
+    // The message, and below it the file it is about, shortened to fit.
+    void showError(const QString& text, const QString& file = {});
 
     LessonSettings given_;
     QStringList locked_;
