@@ -1,7 +1,18 @@
 #pragma once
 
 // The game's screens.
-enum class ScreenId { Title, ReadMe, Briefing, Play, GameOver, AllClear, NameEntry, Help, Version };
+enum class ScreenId {
+    Title,
+    ReadMe,
+    Briefing,
+    Play,
+    GameOver,
+    AllClear,
+    NameEntry,
+    Help,
+    Version,
+    Settings
+};
 
 // How each screen can end. A screen reports its outcome; the screen flow decides what follows.
 enum class TitleOutcome { FirstGame, NextGame, ShowVersion, Quit };

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "kit/screen.h"
+#include "persist/lesson_settings.h"
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The teacher's settings. The settings the school fixes are shown greyed out with the reason;
+// ＯＫ saves the others to the user's file, and says on the screen when it cannot.
+class FrmSettings : public Screen {
+    Q_OBJECT
+  public:
+    static constexpr const char* kName = "frmSettings";
+    FrmSettings(Services& services, const LessonSettings& settings, const QStringList& locked,
+                const QString& userFile);
+    void Form_Load() override;
+
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+  signals:
+    // ＯＫ saved these settings; closed follows.
+    void saved(const LessonSettings& settings);
+    // ＯＫ or キャンセル: the screen is done.
+    void closed();
+
+  protected:
+    void closeRequested() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void addFlag(const QString& setting, bool LessonSettings::*flag, const QString& name,
+                 const QString& caption);
+    QSpinBox* addNumber(const QString& setting, const QString& name, const QString& caption,
+                        int lowest, int highest);
+    // Puts a setting's controls in the next row, greyed out with the reason when it is locked.
+    void addRow(const QString& setting, QWidget* label, const std::vector<QWidget*>& controls);
+    // The settings as the controls show them.
+    LessonSettings shown() const;
+    // The message, and below it the file it is about, shortened to fit.
+    void showError(const QString& text, const QString& file = {});
+
+    LessonSettings given_;
+    QStringList locked_;
+    QString userFile_;
+    QGridLayout* grid_;
+    std::vector<std::pair<bool LessonSettings::*, QCheckBox*>> flags_;
+    QSpinBox* spnVolume_;
+    std::array<QCheckBox*, 3> chkLevel_;
+    QSpinBox* spnScale_;
+    QLabel* lblError_;
+};
