@@ -3,7 +3,6 @@
 #include "persist/data_file_io.h"
 
 #include <array>
-#include <charconv>
 #include <cstdlib>
 
 namespace {
@@ -73,14 +72,21 @@ std::optional<std::array<QByteArrayView, kFieldCount>> SplitFields(QByteArrayVie
     return fields;
 }
 
+// A whole number of up to 9 digits, with an optional minus sign.
 std::optional<int> Number(QByteArrayView text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.isEmpty() || error != std::errc() || stop != end) {
+    const bool negative = text.startsWith('-');
+    const QByteArrayView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 9) {
         return std::nullopt;
     }
-    return value;
+    int value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
 }
 
 // "3.2" as 3200 ms; whole seconds also do.

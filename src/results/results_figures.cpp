@@ -1,6 +1,7 @@
 #include "results/results_figures.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <map>
 
@@ -90,18 +91,11 @@ ResultsFigures ComputeResultsFigures(const std::vector<ShotRow>& rows, const Res
 }
 
 QStringList NamesInRecord(const std::vector<ShotRow>& rows) {
-    QStringList names;
-    QString previous;
-    bool any = false;
+    QSet<QString> names;
     for (const ShotRow& row : rows) {
-        // Shots of one child come in runs: most rows repeat the name before them.
-        if (!any || row.name != previous) {
-            names.append(row.name);
-            previous = row.name;
-            any = true;
-        }
+        names.insert(row.name);
     }
-    names.sort();
-    names.removeDuplicates();
-    return names;
+    QStringList sorted(names.begin(), names.end());
+    sorted.sort();
+    return sorted;
 }
