@@ -177,9 +177,10 @@ void FrmResults::showFigures() {
     tblNames->setRowCount(int(figures_.names.size()));
     for (int row = 0; row < tblNames->rowCount(); ++row) {
         const NameFigures& n = figures_.names[size_t(row)];
-        const QString cells[] = {ShownName(n.name), QStringLiteral("%1回").arg(n.shots),
-                                 QStringLiteral("%1回").arg(n.hits), SignedDegrees(n.averageError),
-                                 AngleList(n.mostMissed)};
+        const QString cells[] = {
+            ShownName(n.name), QStringLiteral("%1回").arg(n.shots),
+            QStringLiteral("%1回（%2％）").arg(n.hits).arg(qRound(100.0 * n.hits / n.shots)),
+            SignedDegrees(n.averageError), AngleList(n.mostMissed)};
         for (int column = 0; column < 5; ++column) {
             tblNames->setItem(row, column, new QTableWidgetItem(cells[column]));
         }

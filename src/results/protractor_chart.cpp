@@ -18,8 +18,6 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-// The inner part of the disc stays white, where the sectors would be too narrow to read.
-constexpr double kInnerShare = 0.18;
 }  // namespace
 
 QColor HitShareColour(const AngleFigures& figures) {
@@ -64,12 +62,6 @@ double ProtractorChart::radius() const {
     return std::min(width() / 2.0 - 30, height() - 50.0);
 }
 
-QPoint ProtractorChart::sectorPoint(int angle) const {
-    const double middle = qDegreesToRadians(angle - 5.0);
-    const double r = radius() * (kInnerShare + 0.12);  // inside the labels
-    return (centre() + QPointF(r * std::cos(middle), -r * std::sin(middle))).toPoint();
-}
-
 void ProtractorChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -95,7 +87,7 @@ void ProtractorChart::paintEvent(QPaintEvent*) {
         p.translate(c);
         const double middle = a.angle - 5.0;
         p.rotate(-middle);
-        const QRectF along(r * kInnerShare, -8, r * (1 - kInnerShare) - 4, 16);
+        const QRectF along(r * kChartInnerShare, -8, r * (1 - kChartInnerShare) - 4, 16);
         const QString text = QStringLiteral("%1°  %2").arg(a.angle).arg(SectorText(a));
         p.setPen(Qt::black);
         if (middle > 90) {
@@ -109,8 +101,8 @@ void ProtractorChart::paintEvent(QPaintEvent*) {
     }
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
-    p.drawPie(QRectF(c.x() - r * kInnerShare, c.y() - r * kInnerShare, 2 * r * kInnerShare,
-                     2 * r * kInnerShare),
+    p.drawPie(QRectF(c.x() - r * kChartInnerShare, c.y() - r * kChartInnerShare,
+                     2 * r * kChartInnerShare, 2 * r * kChartInnerShare),
               0, 180 * 16);
     p.setPen(QPen(Qt::red, 2));  // the red line, where the angles are counted from
     p.drawLine(c, c + QPointF(r + 12, 0));

@@ -15,6 +15,9 @@ QString SectorText(const AngleFigures& figures);
 // An error in degrees with its sign, rounded ("+8°", "-8°", "0°").
 QString SignedDegrees(double degrees);
 
+// The share of the radius left white in the middle, where the sectors would be too narrow.
+inline constexpr double kChartInnerShare = 0.18;
+
 // A half-disc protractor, 0° on the right as in stage 1, with one sector for each right angle
 // from 10° to 180°, coloured by its share of hits and labelled with its figures.
 class ProtractorChart : public QWidget {
@@ -22,15 +25,13 @@ class ProtractorChart : public QWidget {
     explicit ProtractorChart(QWidget* parent);
 
     void setFigures(const std::array<AngleFigures, kChartAngles>& angles);
-    // The point where a sector is coloured, for those that look at the picture.
-    QPoint sectorPoint(int angle) const;
+    // Where the protractor stands: the middle of its straight edge, and its radius.
+    QPointF centre() const;
+    double radius() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPointF centre() const;
-    double radius() const;
-
     std::array<AngleFigures, kChartAngles> angles_{};
 };

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 #include "results/frm_results.h"
 #include "results/sample_shots.h"
@@ -68,8 +69,12 @@ TEST_F(ResultsScreenTest, ShowsTheSessionByAngleAndByNameAndFiltersIt) {
     const QImage picture = chart->grab().toImage();
     for (const AngleFigures& a : results.figures().angles) {
         SCOPED_TRACE(a.angle);
-        const QColor shown =
-            picture.pixelColor(chart->sectorPoint(a.angle) * picture.devicePixelRatio());
+        // Between the white middle and the labels, on the sector's middle line.
+        const double r = chart->radius() * (kChartInnerShare + 0.12);
+        const double middle = qDegreesToRadians(a.angle - 5.0);
+        const QPointF point =
+            chart->centre() + QPointF(r * std::cos(middle), -r * std::sin(middle));
+        const QColor shown = picture.pixelColor((point * picture.devicePixelRatio()).toPoint());
         const QColor want = HitShareColour(a);
         EXPECT_LE(std::abs(shown.red() - want.red()) + std::abs(shown.green() - want.green()) +
                       std::abs(shown.blue() - want.blue()),
