@@ -1,6 +1,7 @@
 // Cost of the record of shots. The results screen opening on a record of 100,000 shots: reading
-// and summing alone, then the whole opening (read, figures, table, first paint offscreen), each
-// the fastest of 5. Then one shot appended to the record, against a round, which lasts seconds.
+// and summing alone, the screen built, then the whole opening (read, figures, table, first paint
+// offscreen), each the fastest of 5. Then one shot appended to the record, against a round, which
+// lasts seconds.
 //   tezra_results_bench [shots]      (100000 by default; offscreen unless QT_QPA_PLATFORM says)
 #include <QApplication>
 #include <QElapsedTimer>
