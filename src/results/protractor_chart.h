@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "results/results_figures.h"
+
+// The colour of a sector: red where no shot hit, through yellow, to green where all hit; grey
+// where there were no shots.
+QColor HitShareColour(const AngleFigures& figures);
+// A sector's label: its shots and average error ("12回 -8°"), or "0回".
+QString SectorText(const AngleFigures& figures);
+// An error in degrees with its sign, rounded ("+8°", "-8°", "0°").
+QString SignedDegrees(double degrees);
+
+// The share of the radius left white in the middle, where the sectors would be too narrow.
+inline constexpr double kChartInnerShare = 0.18;
+
+// A half-disc protractor, 0° on the right as in stage 1, with one sector for each right angle
+// from 10° to 180°, coloured by its share of hits and labelled with its figures.
+class ProtractorChart : public QWidget {
+  public:
+    explicit ProtractorChart(QWidget* parent);
+
+    void setFigures(const std::array<AngleFigures, kChartAngles>& angles);
+    // Where the protractor stands: the middle of its straight edge, and its radius.
+    QPointF centre() const;
+    double radius() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::array<AngleFigures, kChartAngles> angles_{};
+};
