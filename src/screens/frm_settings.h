@@ -7,6 +7,7 @@
 
 #include "kit/screen.h"
 #include "persist/lesson_settings.h"
+#include "state/screen_id.h"
 
 class QCheckBox;
 class QGridLayout;

@@ -19,8 +19,8 @@ class SettingsScreenTest : public ::testing::Test {
   protected:
     FrmSettings& open(const LessonSettings& settings, const QStringList& locked,
                       const QString& userFile) {
-        world.nav.registerScreen(ScreenId::Settings, [=](Services& s) {
-            return std::make_unique<FrmSettings>(s, settings, locked, userFile);
+        world.nav.registerScreen(ScreenId::Settings, [=, this] {
+            return std::make_unique<FrmSettings>(world.services, settings, locked, userFile);
         });
         auto* screen = static_cast<FrmSettings*>(world.nav.load(ScreenId::Settings));
         world.nav.show(screen);
