@@ -19,6 +19,7 @@
 #include "sound/deferred_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_plugin.h"
+#include "sound/sound_thread.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
 #include "state/run_memory.h"
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // First made, last gone: ends after every device of the screens.
+    SoundThread soundThread;
 
     GameState state;
     RunMemory run;
@@ -97,9 +100,8 @@ int main(int argc, char** argv) {
     ScreenFlow flow(nav, state);
     RegisterScreens(nav, flow);
 
-    SoundPluginLoader soundLoader;
     AfterFirstPaint loadSound([&] {
-        soundLoader.start(
+        soundThread.start(
             SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
             });
