@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "app/display_scale.h"
@@ -115,5 +116,10 @@ int main(int argc, char** argv) {
     } else {
         flow.start();
     }
-    return RunUntilEnd(nav);
+    const int code = RunUntilEnd(nav);
+    if (!soundThread.finish()) {
+        std::fflush(nullptr);
+        std::_Exit(code);  // everything is saved; only a thread stuck in the sound server is left
+    }
+    return code;
 }

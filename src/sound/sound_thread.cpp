@@ -21,8 +21,12 @@ SoundThread::SoundThread(std::chrono::milliseconds patience) : patience_(patienc
 }
 
 SoundThread::~SoundThread() {
-    if (!thread_) {
-        return;
+    finish();
+}
+
+bool SoundThread::finish() {
+    if (!thread_ || !lane_->soundSide) {
+        return !thread_ || thread_->isFinished();
     }
     lane_->closeUi();
     lane_->toSound([lane = lane_] {
@@ -31,11 +35,11 @@ SoundThread::~SoundThread() {
         QThread::currentThread()->quit();
     });
     lane_->soundSide = nullptr;
-    if (!waiting_ && thread_->wait(kFarewellMs)) {
-        delete thread_;
+    if (waiting_ || !thread_->wait(kFarewellMs)) {
+        return false;  // holds nothing the game needs: waiting would only keep the game open
     }
-    // Otherwise it is stuck inside the sound server and holds nothing the game needs: waiting
-    // for it would only keep the program from ending.
+    delete std::exchange(thread_, nullptr);
+    return true;
 }
 
 void SoundThread::start(QStringList paths, Ready ready) {

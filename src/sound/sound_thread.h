@@ -23,8 +23,7 @@ class SoundThread {
     static constexpr std::chrono::milliseconds kPatience{5000};
 
     explicit SoundThread(std::chrono::milliseconds patience = kPatience);
-    // Ends the thread, unless it is stuck inside the sound server: then it is left behind.
-    ~SoundThread();
+    ~SoundThread();  // finish()
     SoundThread(const SoundThread&) = delete;
     SoundThread& operator=(const SoundThread&) = delete;
 
@@ -32,6 +31,11 @@ class SoundThread {
     // everything to the sound thread, or nullptr when no plugin works or the sound server did
     // not answer in time. Only the first call counts.
     void start(QStringList paths, Ready ready);
+
+    // Lets go of the sound and ends the thread; calls made afterwards are dropped. Returns false
+    // when the thread is stuck inside the sound server: it is then left behind, and only ending
+    // the process ends it (the sound stack's own clean-up at exit would wait for it).
+    bool finish();
 
   private:
     void answer(std::unique_ptr<SoundSystem> system);
