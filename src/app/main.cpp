@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
-    // First made, last gone: ends after every device of the screens.
+    // Made first, so that it outlives every device of the screens.
     SoundThread soundThread;
 
     GameState state;

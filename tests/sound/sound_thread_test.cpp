@@ -18,6 +18,7 @@
 #include "sound/sound_plugin.h"
 #include "sound/sound_thread.h"
 #include "sound/threaded_sound.h"
+#include "support/qt_printers.h"
 
 using Lines = std::vector<QString>;
 
