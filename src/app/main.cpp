@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "app/application_start.h"
@@ -22,6 +23,7 @@
 #include "sound/deferred_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_plugin.h"
+#include "sound/sound_thread.h"
 #include "state/game_services.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
@@ -87,6 +89,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
     // Only the game ends the game: a hidden last window must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Made first, so that it outlives every device of the screens.
+    SoundThread soundThread;
 
     GameState state;
     RunMemory run;
@@ -111,9 +115,8 @@ int main(int argc, char** argv) {
     ScreenFlow flow(nav, state);
     RegisterScreens(services, flow);
 
-    SoundPluginLoader soundLoader;
     AfterFirstPaint loadSound([&] {
-        soundLoader.start(
+        soundThread.start(
             SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
             });
@@ -129,5 +132,10 @@ int main(int argc, char** argv) {
     } else {
         flow.start();
     }
-    return RunUntilEnd(nav);
+    const int code = RunUntilEnd(nav);
+    if (!soundThread.finish()) {
+        std::fflush(nullptr);
+        std::_Exit(code);  // everything is saved; only a thread stuck in the sound server is left
+    }
+    return code;
 }

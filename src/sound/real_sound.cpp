@@ -2,14 +2,45 @@
 
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <atomic>
 
 #include "sound/midi_device.h"
 #include "sound/silent_sound.h"
 #include "sound/wave_device.h"
 
+namespace {
+
+// While a thread looks for an audio output: without a sound server Qt Multimedia says so in
+// its own words, which mean nothing to a player; the game says it in its own. A refused
+// connection is told by PulseAudio's own thread, while the looking thread waits for it.
+thread_local bool tProbing = false;
+std::atomic<bool> gProbing = false;
+QtMessageHandler gOuterHandler = nullptr;
+
+void quietWhileProbing(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const bool aboutProbe =
+        tProbing || (gProbing && text.contains(QLatin1String("PulseAudioService")));
+    if (!aboutProbe || type == QtFatalMsg) {
+        gOuterHandler(type, context, text);
+    }
+}
+
+bool findAudioOutput() {
+    gOuterHandler = qInstallMessageHandler(quietWhileProbing);
+    tProbing = true;
+    gProbing = true;
+    const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    gProbing = false;
+    tProbing = false;
+    qInstallMessageHandler(gOuterHandler);
+    return found;
+}
+
+}  // namespace
+
 RealSoundSystem::RealSoundSystem(RealSoundOptions options)
     // Qt would otherwise say "No audio device detected" on every effect played.
-    : effectsAudible_(!QMediaDevices::audioOutputs().isEmpty()),
+    : effectsAudible_(findAudioOutput()),
       midi_(std::make_shared<MidiEngine>(options.midiOutput, std::move(options.soundFonts))) {}
 
 RealSoundSystem::~RealSoundSystem() = default;

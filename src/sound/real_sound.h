@@ -24,7 +24,7 @@ class RealSoundSystem : public SoundSystem {
     std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) override;
 
     // Whether WAV effects reach an audio output (decided once, when the system is made).
-    bool effectsAudible() const { return effectsAudible_; }
+    bool hasAudioOutput() const override { return effectsAudible_; }
     // The state of the synthesizer, for diagnostics and tests.
     MidiEngine::State musicState() const { return midi_->state(); }
 

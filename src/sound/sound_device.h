@@ -47,4 +47,6 @@ class SoundSystem {
   public:
     virtual ~SoundSystem() = default;
     virtual std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) = 0;
+    // Whether the sound reaches an audio output at all.
+    virtual bool hasAudioOutput() const { return true; }
 };

@@ -1,12 +1,7 @@
 #include <gtest/gtest.h>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QThread>
-#include <QTimer>
 
 #include "doubles/recording_sound.h"
 #include "sound/deferred_sound.h"
-#include "sound/sound_plugin.h"
 
 using Lines = std::vector<QString>;
 
@@ -84,31 +79,4 @@ TEST(DeferredSound, DevicesMayOutliveTheSystemAttachedOrNot) {
         a.attach();
     }
     attached->command(SoundCommand::Sound);
-}
-
-TEST(SoundPlugin, LoadsOffTheUiThreadAndHandsOverASystemOrNothing) {
-    auto load = [](const QStringList& paths) {
-        SoundPluginLoader loader;
-        std::optional<bool> made;
-        QThread* thread = nullptr;
-        loader.start(paths, [&](std::unique_ptr<SoundSystem> system) {
-            made = system != nullptr;
-            thread = QThread::currentThread();
-            if (system) {
-                system->create(DeviceType::WaveAudio, "mmcPo")->command(SoundCommand::Open);
-            }
-        });
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (!made && elapsed.elapsed() < 10000) {
-            QEventLoop loop;
-            QTimer::singleShot(10, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        EXPECT_EQ(thread, QThread::currentThread());
-        return made;
-    };
-    EXPECT_EQ(load({"/nonexistent/libtezra_sound.so", "/etc/passwd"}), false);
-    const QStringList real = SoundPluginPaths(qEnvironmentVariable("TEZRA_GAME_DIR"));
-    EXPECT_EQ(load(real), true) << real.join(", ").toStdString();
 }
