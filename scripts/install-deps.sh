@@ -15,7 +15,7 @@ test=(
     "${play[@]}"
     libgtest-dev
     xvfb xauth xdotool imagemagick
-    pulseaudio pulseaudio-utils
+    pulseaudio pulseaudio-utils python3
     appstream dpkg-dev file lintian
 )
 
