@@ -15,13 +15,13 @@ void FrmTezra::tmrInv_Timer(int i) {
     const Int16 d = g.gInvDist.at(i);
     model_.invBand[i] = DistanceBand(d);
     tmrInv[i]->setInterval(
-        ApproachInterval(g.gLevel, i, model_.mNearSlot, g.gRest, g.gInvAngle[i], d));
+        ApproachInterval(g.gLevel, i, model_.nearSlot(), g.gRest, g.gInvAngle[i], d));
     imgInv[i]->setPixmap(
         PixelArt(g.gInvPictures.at(model_.invBand[i]).at(model_.invFrame[i]), *imgInv[i]));
     picMain->place(imgInv[i], AngleX(d, g.gInvAngle[i]) + mImgOfsX, AngleY(d, g.gInvAngle[i]) + 16);
     g.gInvDist[i] = d - kStep;
     if (g.gInvDist[i] > kEarthReached) {
-        if (i == model_.mNearSlot && !model_.busy()) {
+        if (i == model_.nearSlot() && !model_.busy()) {
             SoundBu(model_.invFrame[i]);
         }
         imgInv[i]->show();

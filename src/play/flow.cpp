@@ -16,17 +16,14 @@ constexpr int kFieldRestTop = 35;
 
 void FrmTezra::tmrAfterHit_Timer() {
     tmrAfterHit->setEnabled(false);
-    GameState& g = sv.state;
-    ++model_.hitTick;
-    const HitFollowUp ticks = HitFollowUpFor(g.gLevel);
-    if (model_.hitTick == ticks.hideTick && g.gTarget != kEmptySlot) {
-        imgInv.at(g.gTarget)->hide();
+    const HitFollowUpTick tick = model_.stepHitFollowUp();
+    if (tick.hideSlot) {
+        imgInv.at(*tick.hideSlot)->hide();
     }
-    if (model_.hitTick == ticks.endTick) {
-        if (g.gLevel == 3) {
-            lblHitPoint->hide();
-        }
-        model_.hitTick = 0;
+    if (tick.hidePoints) {
+        lblHitPoint->hide();
+    }
+    if (tick.done) {
         NextRound();
         return;
     }
@@ -35,25 +32,21 @@ void FrmTezra::tmrAfterHit_Timer() {
 
 void FrmTezra::tmrAfterMiss_Timer() {
     tmrAfterMiss->setEnabled(false);
-    ++model_.missTick;
-    const MissFollowUp ticks = MissFollowUpFor(sv.state.gLevel);
-    if (model_.missTick <= ticks.lastShakeTick) {
-        setFieldTop(picMain->y() + (model_.missTick % 2 == 1 ? -2 : 2));
-    } else if (model_.missTick == ticks.putBackTick) {
+    const MissFollowUpTick tick = model_.stepMissFollowUp();
+    if (tick.shake != 0) {
+        setFieldTop(picMain->y() + tick.shake);
+    } else if (tick.putBack) {
         setFieldTop(kFieldRestTop);
-    } else if (model_.missTick == ticks.endTick) {
-        model_.missTick = 0;
-        // A shot fired during the shake owns the field now: leave it alone.
-        if (model_.phase() == PlayPhase::MissFollowUp) {
-            model_.setPhase(PlayPhase::Aiming);
-            RedrawField();
-            if (sv.state.gStage == 3) {
-                DrawCountArrow();
-            }
-        }
-        return;
     }
-    tmrAfterMiss->setEnabled(true);
+    if (tick.aimingAgain) {
+        RedrawField();
+        if (sv.state.gStage == 3) {
+            DrawCountArrow();
+        }
+    }
+    if (!tick.done) {
+        tmrAfterMiss->setEnabled(true);
+    }
 }
 
 void FrmTezra::tmrWatch_Timer() {

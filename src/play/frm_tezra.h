@@ -142,8 +142,9 @@ class FrmTezra : public ScreenWith<GameServices> {
     // --- shot (shot.cpp) ------------------------------------------------------------------
     void tmrOugi_Timer();
     void tmrS_Timer();
-    void ScoreHit();
-    void HandleMiss();
+    // The shot's end: the burst invader, its points and the score, or the miss burst.
+    void ShowHit(int slot, const Award& award);
+    void ShowMiss(int direction, bool endsGame);
     void ShowHitMessage();
     void DrawMissBurst(float x, float y);
 

@@ -1,6 +1,7 @@
 #include "play/play_model.h"
 
 #include "kit/clock.h"
+#include "play/flow_rules.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
@@ -19,6 +20,17 @@ void PlayModel::setPhase(PlayPhase phase) {
     emit phaseChanged(phase);
 }
 
+void PlayModel::setLine(int angle, int dir) {
+    lineAngle_ = angle;
+    lineDir_ = dir;
+}
+
+void PlayModel::setPoints(const std::array<int, 4>& points) {
+    for (std::size_t band = 0; band < points.size(); ++band) {
+        points_[band] = points[band];
+    }
+}
+
 bool PlayModel::busy() const {
     return phase_ != PlayPhase::Aiming && phase_ != PlayPhase::MissFollowUp;
 }
@@ -33,14 +45,79 @@ void PlayModel::fire() {
 }
 
 FanTick PlayModel::stepFan() {
-    return StepFan(fan, state_.gStage, mLineAngle, mLineDir, state_.gInputAngle);
+    const FanTick tick = StepFan(fan_, state_.gStage, lineAngle_, lineDir_, state_.gInputAngle);
+    if (tick.finished) {
+        fan_.fanActive = 0;
+        setPhase(PlayPhase::Shot);
+    }
+    return tick;
+}
+
+ShotTick PlayModel::stepShot() {
+    ShotTick tick;
+    tick.direction = aimedDirection();
+    tick.length = ShotLength(shotStep_);
+    if (shotStep_ < 5) {
+        tick.sounds = shotStep_ == 0;
+        ++shotStep_;
+        return tick;
+    }
+    shotStep_ = 0;
+    tick.reachedRim = true;
+    if (state_.gTarget != kEmptySlot) {
+        tick.hitSlot = state_.gTarget;
+        tick.award = judgeHit();
+        hitTick_ = 0;
+        setPhase(PlayPhase::HitFollowUp);
+    } else if (judgeMiss()) {
+        tick.endsGame = true;
+    } else {
+        missTick_ = 0;
+        setPhase(PlayPhase::MissFollowUp);
+    }
+    return tick;
+}
+
+HitFollowUpTick PlayModel::stepHitFollowUp() {
+    ++hitTick_;
+    const HitFollowUp ticks = HitFollowUpFor(state_.gLevel);
+    HitFollowUpTick tick;
+    if (hitTick_ == ticks.hideTick && state_.gTarget != kEmptySlot) {
+        tick.hideSlot = state_.gTarget;
+    }
+    if (hitTick_ == ticks.endTick) {
+        hitTick_ = 0;
+        tick.done = true;
+        tick.hidePoints = state_.gLevel == 3;
+    }
+    return tick;
+}
+
+MissFollowUpTick PlayModel::stepMissFollowUp() {
+    ++missTick_;
+    const MissFollowUp ticks = MissFollowUpFor(state_.gLevel);
+    MissFollowUpTick tick;
+    if (missTick_ <= ticks.lastShakeTick) {
+        tick.shake = missTick_ % 2 == 1 ? -2 : 2;
+    } else if (missTick_ == ticks.putBackTick) {
+        tick.putBack = true;
+    } else if (missTick_ == ticks.endTick) {
+        missTick_ = 0;
+        tick.done = true;
+        // A shot fired during the shake owns the field now.
+        if (phase_ == PlayPhase::MissFollowUp) {
+            setPhase(PlayPhase::Aiming);
+            tick.aimingAgain = true;
+        }
+    }
+    return tick;
 }
 
 Award PlayModel::judgeHit() {
     GameState& g = state_;
     const int t = g.gTarget;
     const Award award =
-        AwardFor(fromLine(t), DistanceBand(g.gInvDist.at(t)), g.gLevel, mPoints, random_);
+        AwardFor(fromLine(t), DistanceBand(g.gInvDist.at(t)), g.gLevel, points_, random_);
     g.gScore += award.points;
     g.gRest -= 1;
     g.gLastAngle3 = g.gLastAngle2;
@@ -50,13 +127,14 @@ Award PlayModel::judgeHit() {
     return award;
 }
 
-void PlayModel::judgeMiss() {
+bool PlayModel::judgeMiss() {
     GameState& g = state_;
     const Int32 before = g.gScore;
     const Int32 left = g.gScore - kMissPenalty;
     g.gScore = left < 0 ? Int32(0) : left;
     // No invader was hit: the one the child had to answer is the nearest.
     emit shotJudged(judged(NearestSlot(g), false, g.gScore - before));
+    return g.gScore == 0;
 }
 
 void PlayModel::clearStage() {
@@ -68,14 +146,14 @@ void PlayModel::endGame() {
 }
 
 void PlayModel::resetSequences() {
-    fan = FanState{};
-    shotStep = 0;
-    hitTick = 0;
-    missTick = 0;
+    fan_ = FanState{};
+    shotStep_ = 0;
+    hitTick_ = 0;
+    missTick_ = 0;
 }
 
 int PlayModel::aimedDirection() const {
-    return mLineAngle + mLineDir * state_.gInputAngle;
+    return lineAngle_ + lineDir_ * state_.gInputAngle;
 }
 
 int PlayModel::attackerAngle() const {
@@ -83,7 +161,7 @@ int PlayModel::attackerAngle() const {
 }
 
 int PlayModel::fromLine(int slot) const {
-    return (state_.gInvAngle.at(slot) - mLineAngle) * mLineDir;
+    return (state_.gInvAngle.at(slot) - lineAngle_) * lineDir_;
 }
 
 JudgedShot PlayModel::judged(int slot, bool hit, int points) const {

@@ -71,7 +71,7 @@ TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
     pin(0, 40, 290);
     pin(1, 80, 200);
     pin(2, 120, 260);
-    s.model.mNearSlot = 1;
+    s.model.setNearSlot(1);
     for (auto& timer : s.tmrInv) {
         timer->setInterval(400);
         timer->setEnabled(true);
@@ -168,8 +168,6 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         clock.advanceUntil([&] { return s.tmrGameOver1->enabled(); }, 3000);
         ASSERT_TRUE(s.tmrGameOver1->enabled());
         EXPECT_EQ(s.tmrS->enabled() || s.tmrOugi->enabled(), false);
-        EXPECT_EQ(s.model.fan.fanActive, 0);
-        EXPECT_EQ(s.model.shotStep, 0);
         EXPECT_EQ(state.gInputAngle, 0);
         EXPECT_EQ(s.lblAngle->caption(), "0");
         EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
@@ -180,6 +178,17 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         EXPECT_EQ(count(sounds, "mmcMidi: stop"), 1);
         EXPECT_EQ(state.gScore, 300);
         EXPECT_EQ(state.gRest, 1);
+
+        // After a continue the next shot starts from its first tick: the set-up tick draws
+        // nothing, the slice follows, then the shot is heard.
+        restartEmpty(1, 1);
+        fire(10);
+        const std::size_t pies = drawn(Drawing::Kind::Pie).size();
+        const auto next = soundMark();
+        advance(50);
+        EXPECT_EQ(drawn(Drawing::Kind::Pie).size(), pies);
+        advance(100);
+        EXPECT_EQ(count(soundsSince(next), "mmcShoot: sound"), 1);
     }
 }
 

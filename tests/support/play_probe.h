@@ -48,9 +48,9 @@ class PlayProbe {
           savedPicture(s.savedPicture_),
           model(s.model_),
           mBusy{s.model_},
-          mLineAngle(s.model_.mLineAngle),
-          mLineDir(s.model_.mLineDir),
-          mNearSlot(s.model_.mNearSlot) {}
+          mLineAngle(s.model_.lineAngle()),
+          mLineDir(s.model_.lineDir()),
+          mNearSlot(s.model_.nearSlot()) {}
 
     FrmTezra& screen;
     PlayPhase phase() const { return screen.phase(); }
@@ -123,7 +123,7 @@ class PlayProbe {
         const PlayModel& model;
         operator int() const { return model.busy() ? 1 : 0; }  // NOLINT: reads as the old flag
     } mBusy;
-    Int16& mLineAngle;
-    Int16& mLineDir;
-    Int16& mNearSlot;
+    const Int16& mLineAngle;
+    const Int16& mLineDir;
+    const Int16& mNearSlot;
 };
