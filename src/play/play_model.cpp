@@ -1,12 +1,19 @@
 #include "play/play_model.h"
 
 #include "kit/clock.h"
+#include "play/approach_rules.h"
 #include "play/flow_rules.h"
+#include "play/stage_rules.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 
 namespace {
 constexpr int kMissPenalty = 30;
+// An invader's step towards the Earth, and the distance at which it has reached it.
+constexpr int kStep = 3;
+constexpr int kEarthReached = 18;
+// The game-over message's typing, with the pause after it.
+constexpr int kTypeTicks = 50;
 }  // namespace
 
 PlayModel::PlayModel(GameState& state, RandomSource& random, Clock& clock)
@@ -137,12 +144,112 @@ bool PlayModel::judgeMiss() {
     return g.gScore == 0;
 }
 
+ApproachTick PlayModel::stepApproach(int slot) {
+    GameState& g = state_;
+    ApproachTick tick;
+    tick.distance = g.gInvDist.at(slot);
+    tick.angle = g.gInvAngle[slot];
+    tick.band = DistanceBand(tick.distance);
+    tick.frame = invFrame_[slot];
+    tick.interval = ApproachInterval(g.gLevel, slot, nearSlot_, g.gRest, tick.angle, tick.distance);
+    g.gInvDist[slot] = tick.distance - kStep;
+    if (g.gInvDist[slot] > kEarthReached) {
+        tick.footstep = slot == nearSlot_ && !busy();
+        invFrame_[slot] = (invFrame_[slot] + 1) % 2;
+    } else {
+        tick.arrived = true;
+    }
+    return tick;
+}
+
+WatchTick PlayModel::stepWatch() {
+    WatchTick tick;
+    if (busy()) {
+        blinkTick_ = 0;
+        tick.busy = true;
+        return tick;
+    }
+    ++blinkTick_;
+    if (blinkTick_ <= 4) {
+        tick.prompt = PromptBlink::Show;
+    } else if (blinkTick_ == 5) {
+        tick.prompt = PromptBlink::Hide;
+    } else {
+        blinkTick_ = 0;
+    }
+    return tick;
+}
+
 void PlayModel::clearStage() {
+    setPhase(PlayPhase::StageClear);
     emit stageCleared(state_.gLevel, state_.gStage);
 }
 
-void PlayModel::endGame() {
+bool PlayModel::advanceStage() {
+    const Advance next = AdvanceAfterClear(state_.gLevel, state_.gStage);
+    state_.gLevel = next.level;
+    state_.gStage = next.stage;
+    clearTick_ = 0;
+    return next.allClear;
+}
+
+ClearStep PlayModel::stepStageClear() {
+    ++clearTick_;
+    const ClearStep step = ClearStepFor(clearTick_);
+    if (step == ClearStep::End) {
+        clearTick_ = 0;
+    }
+    return step;
+}
+
+void PlayModel::beginAllClear() {
+    resetSequences();
+    setPhase(PlayPhase::AllClear);
+}
+
+void PlayModel::beginGameOver() {
+    resetSequences();
+    flashTick_ = 0;
+    setPhase(PlayPhase::GameOver);
     emit gameOver();
+}
+
+FlashTick PlayModel::stepGameOverFlash() {
+    ++flashTick_;
+    FlashTick tick;
+    if (flashTick_ == 1) {
+        tick.step = FlashStep::KeepPicture;
+    } else if (flashTick_ <= 10) {
+        const bool even = flashTick_ % 2 == 0;
+        tick.step = FlashStep::Flicker;
+        tick.shake = even ? -2 : 2;
+        tick.blank = even;
+        tick.sounds = flashTick_ == 2 || flashTick_ == 6;
+    } else if (flashTick_ == 11) {
+        tick.step = FlashStep::PutBack;
+    } else {
+        flashTick_ = 0;
+        typeTick_ = 0;
+        tick.step = FlashStep::Done;
+    }
+    return tick;
+}
+
+TypeTick PlayModel::stepGameOverType() {
+    TypeTick tick;
+    if (typeTick_ >= kTypeTicks) {
+        typeTick_ = 0;
+        tick.done = true;
+        return tick;
+    }
+    if (typeTick_ <= 12) {
+        tick.line0 = OverLine0(attackerAngle(), typeTick_);
+    } else if (typeTick_ <= 23) {
+        tick.line1 = OverLine1(typeTick_);
+    }
+    tick.sound = TypeSoundFor(typeTick_);
+    ++typeTick_;
+    return tick;
 }
 
 void PlayModel::resetSequences() {

@@ -42,12 +42,22 @@ class PlayModel : public QObject {
     ShotTick stepShot();
     HitFollowUpTick stepHitFollowUp();
     MissFollowUpTick stepMissFollowUp();
+    // One step of the invader in the slot towards the Earth.
+    ApproachTick stepApproach(int slot);
+    // One tick of the guard that watches for a running sequence and blinks the prompt.
+    WatchTick stepWatch();
+
     // The last invader of the stage fell; the level and stage are still the cleared one's.
     void clearStage();
-    // An invader reached the Earth.
-    void endGame();
-    // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
-    void resetSequences();
+    // Moves the level and stage on past the cleared one; returns whether it was the last.
+    bool advanceStage();
+    ClearStep stepStageClear();
+    // Play ended with the last stage.
+    void beginAllClear();
+    // An invader reached the Earth, or a miss cost the last points.
+    void beginGameOver();
+    FlashTick stepGameOverFlash();
+    TypeTick stepGameOverType();
 
     // The absolute direction of the typed angle counted from the red line.
     int aimedDirection() const;
@@ -63,14 +73,6 @@ class PlayModel : public QObject {
     void setNearSlot(int slot) { nearSlot_ = slot; }
     void setPoints(const std::array<int, 4>& points);
 
-    // State the sequences keep between ticks.
-    std::array<Int16, 3> invFrame{};
-    std::array<Int16, 3> invBand{};
-    Int16 blinkTick;
-    Int16 clearTick;
-    Int16 flashTick;
-    Int16 typeTick;
-
   signals:
     void phaseChanged(PlayPhase phase);
     void shotJudged(const JudgedShot& shot);
@@ -84,6 +86,8 @@ class PlayModel : public QObject {
     Award judgeHit();
     // Returns whether the miss cost the last points.
     bool judgeMiss();
+    // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
+    void resetSequences();
 
     GameState& state_;
     RandomSource& random_;
@@ -99,4 +103,9 @@ class PlayModel : public QObject {
     Int16 shotStep_;
     Int16 hitTick_;
     Int16 missTick_;
+    std::array<Int16, 3> invFrame_{};
+    Int16 blinkTick_;
+    Int16 clearTick_;
+    Int16 flashTick_;
+    Int16 typeTick_;
 };

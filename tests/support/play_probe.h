@@ -47,7 +47,6 @@ class PlayProbe {
           mBgmLoop(s.mBgmLoop),
           savedPicture(s.savedPicture_),
           model(s.model_),
-          mBusy{s.model_},
           mLineAngle(s.model_.lineAngle()),
           mLineDir(s.model_.lineDir()),
           mNearSlot(s.model_.nearSlot()) {}
@@ -118,11 +117,7 @@ class PlayProbe {
     // The rules and sequence state, which cases read and pin.
     PlayModel& model;
 
-    // Read by the whole-game and monkey tests, which see play from outside.
-    struct Busy {
-        const PlayModel& model;
-        operator int() const { return model.busy() ? 1 : 0; }  // NOLINT: reads as the old flag
-    } mBusy;
+    // Read by the whole-game test, which answers the invaders as a child would.
     const Int16& mLineAngle;
     const Int16& mLineDir;
     const Int16& mNearSlot;
