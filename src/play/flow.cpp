@@ -5,7 +5,6 @@
 #include "play/flow_rules.h"
 #include "play/frm_tezra.h"
 #include "play/prompts.h"
-#include "play/stage_rules.h"
 #include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
