@@ -5,7 +5,6 @@
 #include "play/flow_rules.h"
 #include "play/frm_tezra.h"
 #include "play/prompts.h"
-#include "play/stage_rules.h"
 #include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
@@ -16,17 +15,14 @@ constexpr int kFieldRestTop = 35;
 
 void FrmTezra::tmrAfterHit_Timer() {
     tmrAfterHit->setEnabled(false);
-    GameState& g = sv.state;
-    ++model_.hitTick;
-    const HitFollowUp ticks = HitFollowUpFor(g.gLevel);
-    if (model_.hitTick == ticks.hideTick && g.gTarget != kEmptySlot) {
-        imgInv.at(g.gTarget)->hide();
+    const HitFollowUpTick tick = model_.stepHitFollowUp();
+    if (tick.hideSlot) {
+        imgInv.at(*tick.hideSlot)->hide();
     }
-    if (model_.hitTick == ticks.endTick) {
-        if (g.gLevel == 3) {
-            lblHitPoint->hide();
-        }
-        model_.hitTick = 0;
+    if (tick.hidePoints) {
+        lblHitPoint->hide();
+    }
+    if (tick.done) {
         NextRound();
         return;
     }
@@ -35,35 +31,31 @@ void FrmTezra::tmrAfterHit_Timer() {
 
 void FrmTezra::tmrAfterMiss_Timer() {
     tmrAfterMiss->setEnabled(false);
-    ++model_.missTick;
-    const MissFollowUp ticks = MissFollowUpFor(sv.state.gLevel);
-    if (model_.missTick <= ticks.lastShakeTick) {
-        setFieldTop(picMain->y() + (model_.missTick % 2 == 1 ? -2 : 2));
-    } else if (model_.missTick == ticks.putBackTick) {
+    const MissFollowUpTick tick = model_.stepMissFollowUp();
+    if (tick.shake != 0) {
+        setFieldTop(picMain->y() + tick.shake);
+    } else if (tick.putBack) {
         setFieldTop(kFieldRestTop);
-    } else if (model_.missTick == ticks.endTick) {
-        model_.missTick = 0;
-        // A shot fired during the shake owns the field now: leave it alone.
-        if (model_.phase() == PlayPhase::MissFollowUp) {
-            model_.setPhase(PlayPhase::Aiming);
-            RedrawField();
-            if (sv.state.gStage == 3) {
-                DrawCountArrow();
-            }
-        }
-        return;
     }
-    tmrAfterMiss->setEnabled(true);
+    if (tick.aimingAgain) {
+        RedrawField();
+        if (sv.state.gStage == 3) {
+            DrawCountArrow();
+        }
+    }
+    if (!tick.done) {
+        tmrAfterMiss->setEnabled(true);
+    }
 }
 
 void FrmTezra::tmrWatch_Timer() {
     tmrWatch->setEnabled(false);
-    if (model_.busy()) {
+    const WatchTick tick = model_.stepWatch();
+    if (tick.busy) {
         setFocus();
         lblMsg[0]->hide();
         cmdHelp->setEnabled(false);
         Frame1->setEnabled(false);
-        model_.blinkTick = 0;
         tmrWatch->setEnabled(true);
         return;
     }
@@ -80,13 +72,10 @@ void FrmTezra::tmrWatch_Timer() {
         lblMsg[0]->setCaption(kPromptType);
         lblMsg[0]->setBackground(kBlinkPurple);
     }
-    ++model_.blinkTick;
-    if (model_.blinkTick <= 4) {
+    if (tick.prompt == PromptBlink::Show) {
         lblMsg[0]->show();
-    } else if (model_.blinkTick == 5) {
+    } else if (tick.prompt == PromptBlink::Hide) {
         lblMsg[0]->hide();
-    } else {
-        model_.blinkTick = 0;
     }
     tmrWatch->setEnabled(true);
 }
@@ -100,18 +89,13 @@ void FrmTezra::lockControlsForEndSequence() {
 }
 
 void FrmTezra::BeginStageClear() {
-    GameState& g = sv.state;
-    model_.setPhase(PlayPhase::StageClear);
     model_.clearStage();
     cmdShoot->hide();
     RedrawField();
     stopAllTimers();
     lockControlsForEndSequence();
     StopBgm();
-    const Advance next = AdvanceAfterClear(g.gLevel, g.gStage);
-    g.gLevel = next.level;
-    g.gStage = next.stage;
-    if (next.allClear) {
+    if (model_.advanceStage()) {
         BeginAllClear();
         return;
     }
@@ -121,14 +105,12 @@ void FrmTezra::BeginStageClear() {
         const int y = static_cast<int>(std::lround(picMain->toScreen(0, tops[i]).y()));
         lblClearMsg[i]->move(lblClearMsg[i]->x(), y + FieldCanvas::kBorder);
     }
-    model_.clearTick = 0;
     tmrMsgSClear->setEnabled(true);
 }
 
 void FrmTezra::tmrMsgSClear_Timer() {
     tmrMsgSClear->setEnabled(false);
-    ++model_.clearTick;
-    const ClearStep step = ClearStepFor(model_.clearTick);
+    const ClearStep step = model_.stepStageClear();
     if (step == ClearStep::ShowAndSound || step == ClearStep::Show) {
         lblClearMsg[1]->show();
         lblClearMsg[0]->show();
@@ -143,13 +125,11 @@ void FrmTezra::tmrMsgSClear_Timer() {
         tmrMsgSClear->setEnabled(true);
         return;
     }
-    model_.clearTick = 0;
     emit ended(PlayOutcome::StageCleared);
 }
 
 void FrmTezra::EndPlay() {
     stopAllTimers();
-    model_.resetSequences();
     setFieldTop(kFieldRestTop);
     lockControlsForEndSequence();
     StopBgm();
@@ -163,53 +143,57 @@ void FrmTezra::EndPlay() {
 
 void FrmTezra::BeginAllClear() {
     EndPlay();
-    model_.setPhase(PlayPhase::AllClear);
+    model_.beginAllClear();
     HidePlayArea();
     emit ended(PlayOutcome::AllClear);
 }
 
 void FrmTezra::tmrGameOver1_Timer() {
     tmrGameOver1->setEnabled(false);
-    ++model_.flashTick;
-    if (model_.flashTick == 1) {
-        savedPicture_ = picMain->picture();
-        blankPicture_ = QImage();
-    } else if (model_.flashTick <= 10) {
-        const bool even = model_.flashTick % 2 == 0;
-        setFieldTop(picMain->y() + (even ? -2 : 2));
-        picMain->setPicture(even ? blankPicture_ : savedPicture_);
-        if (model_.flashTick == 2 || model_.flashTick == 6) {
-            SoundDen();
+    const FlashTick tick = model_.stepGameOverFlash();
+    switch (tick.step) {
+        case FlashStep::KeepPicture:
+            savedPicture_ = picMain->picture();
+            blankPicture_ = QImage();
+            break;
+        case FlashStep::Flicker:
+            setFieldTop(picMain->y() + tick.shake);
+            picMain->setPicture(tick.blank ? blankPicture_ : savedPicture_);
+            if (tick.sounds) {
+                SoundDen();
+            }
+            break;
+        case FlashStep::PutBack:
+            setFieldTop(kFieldRestTop);
+            picMain->setPicture(savedPicture_);
+            savedPicture_ = QImage();
+            blankPicture_ = QImage();
+            break;
+        case FlashStep::Done: {
+            RedrawField();
+            for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
+                line->setColour(kWhite);
+            }
+            const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
+            Line2->setP2({AngleX(kFieldRadius, a), AngleY(kFieldRadius, a)});
+            tmrGameOver2->setEnabled(true);
+            return;
         }
-    } else if (model_.flashTick == 11) {
-        setFieldTop(kFieldRestTop);
-        picMain->setPicture(savedPicture_);
-        savedPicture_ = QImage();
-        blankPicture_ = QImage();
-    } else {
-        model_.flashTick = 0;
-        RedrawField();
-        for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
-            line->setColour(kWhite);
-        }
-        const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
-        Line2->setP2({AngleX(kFieldRadius, a), AngleY(kFieldRadius, a)});
-        model_.typeTick = 0;
-        tmrGameOver2->setEnabled(true);
-        return;
     }
     tmrGameOver1->setEnabled(true);
 }
 
 void FrmTezra::tmrGameOver2_Timer() {
     tmrGameOver2->setEnabled(false);
-    if (model_.typeTick < 50) {
-        if (model_.typeTick <= 12) {
-            overText_[0] = OverLine0(model_.attackerAngle(), model_.typeTick);
-        } else if (model_.typeTick <= 23) {
-            overText_[1] = OverLine1(model_.typeTick);
+    const TypeTick tick = model_.stepGameOverType();
+    if (!tick.done) {
+        if (tick.line0) {
+            overText_[0] = *tick.line0;
         }
-        switch (TypeSoundFor(model_.typeTick)) {
+        if (tick.line1) {
+            overText_[1] = *tick.line1;
+        }
+        switch (tick.sound) {
             case TypeSound::Click:
                 SoundClick();
                 break;
@@ -221,11 +205,9 @@ void FrmTezra::tmrGameOver2_Timer() {
         }
         lblOverMsg[0]->setCaption(overText_[0]);
         lblOverMsg[1]->setCaption(overText_[1]);
-        ++model_.typeTick;
         tmrGameOver2->setEnabled(true);
         return;
     }
-    model_.typeTick = 0;
     for (int i = 0; i < 2; ++i) {
         overText_[i].clear();
         lblOverMsg[i]->setCaption("");

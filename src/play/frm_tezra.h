@@ -16,7 +16,8 @@
 #include "state/game_services.h"
 #include "state/screen_id.h"
 
-// The play screen: the field, the angle entry, the status boxes and the game's sequences.
+// The play screen: the field, the angle entry and the status boxes. Its timers step the sequences
+// of the model it owns and draw and sound what each step returns.
 // Its handlers and procedures are split over the play/ sources by the part of play they serve.
 class FrmTezra : public ScreenWith<GameServices> {
     Q_OBJECT
@@ -142,8 +143,9 @@ class FrmTezra : public ScreenWith<GameServices> {
     // --- shot (shot.cpp) ------------------------------------------------------------------
     void tmrOugi_Timer();
     void tmrS_Timer();
-    void ScoreHit();
-    void HandleMiss();
+    // The shot's end: the burst invader, its points and the score, or the miss burst.
+    void ShowHit(int slot, const Award& award);
+    void ShowMiss(int direction, bool endsGame);
     void ShowHitMessage();
     void DrawMissBurst(float x, float y);
 

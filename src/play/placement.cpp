@@ -20,16 +20,16 @@ void FrmTezra::FinishOnePlacement() {
 }
 
 void FrmTezra::TurnLineToLastHit() {
-    model_.mLineAngle = sv.state.gLastAngle1;
+    model_.setLine(sv.state.gLastAngle1, model_.lineDir());
     Line1[0]->setP2(
-        {AngleX(kFieldRadius, model_.mLineAngle), AngleY(kFieldRadius, model_.mLineAngle)});
+        {AngleX(kFieldRadius, model_.lineAngle()), AngleY(kFieldRadius, model_.lineAngle())});
 }
 
 void FrmTezra::PlaceOneMoving() {
     GameState& g = sv.state;
     TurnLineToLastHit();
     PlaceSingle(g, sv.random, 170);
-    model_.mLineDir = CountDirection(model_.mLineAngle, g.gInvAngle[0]);
+    model_.setLine(model_.lineAngle(), CountDirection(model_.lineAngle(), g.gInvAngle[0]));
     DrawCountArrow();
     FinishOnePlacement();
 }
@@ -37,7 +37,7 @@ void FrmTezra::PlaceOneMoving() {
 void FrmTezra::PlaceThree() {
     GameState& g = sv.state;
     PlaceOrRefillThree(g, sv.random);
-    model_.mNearSlot = NearestSlot(g);
+    model_.setNearSlot(NearestSlot(g));
     FinishThreePlacement();
 }
 
@@ -60,14 +60,15 @@ void FrmTezra::PlaceThreeMoving() {
     GameState& g = sv.state;
     TurnLineToLastHit();
     PlaceOrRefillThree(g, sv.random);
-    model_.mNearSlot = NearestSlot(g);
-    model_.mLineDir = CountDirection(model_.mLineAngle, g.gInvAngle[NearestSlot(g)]);
+    model_.setNearSlot(NearestSlot(g));
+    model_.setLine(model_.lineAngle(),
+                   CountDirection(model_.lineAngle(), g.gInvAngle[NearestSlot(g)]));
     DrawCountArrow();
     FinishThreePlacement();
 }
 
 void FrmTezra::DrawCountArrow() {
-    const CountArrowLabel label = DrawCountingArrow(*picMain, model_.mLineAngle, model_.mLineDir);
+    const CountArrowLabel label = DrawCountingArrow(*picMain, model_.lineAngle(), model_.lineDir());
     lblArw->setCaption(label.caption);
     picMain->place(lblArw, label.at.x(), label.at.y());
     lblArw->show();

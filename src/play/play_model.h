@@ -6,6 +6,7 @@
 
 #include "play/judged_shot.h"
 #include "play/play_phase.h"
+#include "play/play_ticks.h"
 #include "play/shot_rules.h"
 #include "state/checked_int.h"
 #include "state/fan_sweep.h"
@@ -32,19 +33,31 @@ class PlayModel : public QObject {
     void beginRound();
     // The typed angle was fired at the target slot (or none): the fan starts.
     void fire();
-    // One tick of the fan sweeping the typed angle from the red line.
+    // One tick of the fan sweeping the typed angle from the red line; when it is finished the
+    // shot flies.
     FanTick stepFan();
-    // The shot reached the target: scores it and says how it went. Returns what the points label
-    // shows.
-    Award judgeHit();
-    // The shot flew past every invader: takes its points away.
-    void judgeMiss();
+    // One step of the shot's flight. At the rim the shot is judged: a hit scores and the hit
+    // follow-up starts; a miss costs points and either the miss follow-up starts or the game is
+    // over (the screen then starts the game over).
+    ShotTick stepShot();
+    HitFollowUpTick stepHitFollowUp();
+    MissFollowUpTick stepMissFollowUp();
+    // One step of the invader in the slot towards the Earth.
+    ApproachTick stepApproach(int slot);
+    // One tick of the guard that watches for a running sequence and blinks the prompt.
+    WatchTick stepWatch();
+
     // The last invader of the stage fell; the level and stage are still the cleared one's.
     void clearStage();
-    // An invader reached the Earth.
-    void endGame();
-    // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
-    void resetSequences();
+    // Moves the level and stage on past the cleared one; returns whether it was the last.
+    bool advanceStage();
+    ClearStep stepStageClear();
+    // Play ended with the last stage.
+    void beginAllClear();
+    // An invader reached the Earth, or a miss cost the last points.
+    void beginGameOver();
+    FlashTick stepGameOverFlash();
+    TypeTick stepGameOverType();
 
     // The absolute direction of the typed angle counted from the red line.
     int aimedDirection() const;
@@ -53,22 +66,12 @@ class PlayModel : public QObject {
 
     // The red line's angle and the direction the child counts from it (1 anticlockwise, -1
     // clockwise), the slot nearest the cannon, and the points of the four distance bands.
-    Int16 mLineAngle;
-    Int16 mLineDir;
-    Int16 mNearSlot;
-    std::array<Int16, 4> mPoints{};
-
-    // State the sequences keep between ticks.
-    FanState fan;
-    Int16 shotStep;
-    std::array<Int16, 3> invFrame{};
-    std::array<Int16, 3> invBand{};
-    Int16 hitTick;
-    Int16 missTick;
-    Int16 blinkTick;
-    Int16 clearTick;
-    Int16 flashTick;
-    Int16 typeTick;
+    const Int16& lineAngle() const { return lineAngle_; }
+    const Int16& lineDir() const { return lineDir_; }
+    const Int16& nearSlot() const { return nearSlot_; }
+    void setLine(int angle, int dir);
+    void setNearSlot(int slot) { nearSlot_ = slot; }
+    void setPoints(const std::array<int, 4>& points);
 
   signals:
     void phaseChanged(PlayPhase phase);
@@ -80,6 +83,11 @@ class PlayModel : public QObject {
     // The angle of the invader in the slot, counted from the red line.
     int fromLine(int slot) const;
     JudgedShot judged(int slot, bool hit, int points) const;
+    Award judgeHit();
+    // Returns whether the miss cost the last points.
+    bool judgeMiss();
+    // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
+    void resetSequences();
 
     GameState& state_;
     RandomSource& random_;
@@ -87,4 +95,17 @@ class PlayModel : public QObject {
     PlayPhase phase_ = PlayPhase::Aiming;
     qint64 roundStart_ = 0;
     qint64 firedAt_ = 0;
+    Int16 lineAngle_;
+    Int16 lineDir_;
+    Int16 nearSlot_;
+    std::array<Int16, 4> points_{};
+    FanState fan_;
+    Int16 shotStep_;
+    Int16 hitTick_;
+    Int16 missTick_;
+    std::array<Int16, 3> invFrame_{};
+    Int16 blinkTick_;
+    Int16 clearTick_;
+    Int16 flashTick_;
+    Int16 typeTick_;
 };

@@ -10,18 +10,16 @@ constexpr int kFanRadius = 35;
 
 void FrmTezra::tmrOugi_Timer() {
     tmrOugi->setEnabled(false);
-    GameState& g = sv.state;
+    const GameState& g = sv.state;
     const FanTick tick = model_.stepFan();
     if (tick.slice) {
         DrawFanWedge(*picMain, kFanRadius, *tick.slice);
     }
     if (tick.finished) {
-        model_.fan.fanActive = 0;
         if ((g.gStage == 1 || g.gStage == 2) && g.gInputAngle < 45) {
             // The upper strand would show through a narrow fan.
             Line1[1]->setP1({33, Line1[1]->p1().y()});
         }
-        model_.setPhase(PlayPhase::Shot);
         tmrS->setEnabled(true);
         return;
     }
@@ -31,68 +29,56 @@ void FrmTezra::tmrOugi_Timer() {
 
 void FrmTezra::tmrS_Timer() {
     tmrS->setEnabled(false);
-    GameState& g = sv.state;
-    const int d = model_.aimedDirection();
-    const double length = ShotLength(model_.shotStep);
-    DrawShotLine(*Line2, length, d);
-    if (model_.shotStep < 5) {
-        if (model_.shotStep == 0) {
+    const ShotTick tick = model_.stepShot();
+    DrawShotLine(*Line2, tick.length, tick.direction);
+    if (!tick.reachedRim) {
+        if (tick.sounds) {
             SoundShoot();
         }
-        ++model_.shotStep;
         tmrS->setEnabled(true);
         return;
     }
-    model_.shotStep = 0;
-    if (g.gTarget != kEmptySlot) {
-        const int t = g.gTarget;
-        tmrInv.at(t)->setEnabled(false);
-        imgInv.at(t)->setPixmap(
-            PixelArt(g.gInvPictures.at(DistanceBand(g.gInvDist.at(t)))[2], *imgInv.at(t)));
-        SoundPyu();
-        ScoreHit();
+    if (tick.hitSlot) {
+        ShowHit(*tick.hitSlot, tick.award);
     } else {
-        DrawMissBurst(AngleX(kFieldRadius, d), AngleY(kFieldRadius, d));
-        SoundDen();
-        HandleMiss();
+        ShowMiss(tick.direction, tick.endsGame);
     }
 }
 
-void FrmTezra::ScoreHit() {
-    GameState& g = sv.state;
-    const int t = g.gTarget;
+void FrmTezra::ShowHit(int slot, const Award& award) {
+    const GameState& g = sv.state;
+    tmrInv.at(slot)->setEnabled(false);
+    imgInv.at(slot)->setPixmap(
+        PixelArt(g.gInvPictures.at(DistanceBand(g.gInvDist.at(slot)))[2], *imgInv.at(slot)));
+    SoundPyu();
     ShowHitMessage();
-    const QPointF p(AngleX(g.gInvDist[t], g.gInvAngle[t]), AngleY(g.gInvDist[t], g.gInvAngle[t]));
-    const Award award = model_.judgeHit();
     if (award.labelShown) {
+        const int d = g.gInvDist[slot];
+        const int a = g.gInvAngle[slot];
         lblHitPoint->setCaption(QString::number(award.points));
         lblHitPoint->setForeground(award.colour);
         if (award.side == LabelSide::RightAbove) {
-            placeOnScreenSide(lblHitPoint, p.x(), 12, p.y() + 7);
+            placeOnScreenSide(lblHitPoint, AngleX(d, a), 12, AngleY(d, a) + 7);
         } else {
-            placeOnScreenSide(lblHitPoint, p.x(), -20, p.y() + 16);
+            placeOnScreenSide(lblHitPoint, AngleX(d, a), -20, AngleY(d, a) + 16);
         }
         lblHitPoint->show();
     }
     ShowStatus();
-    model_.hitTick = 0;
-    model_.setPhase(PlayPhase::HitFollowUp);
     tmrAfterHit->setEnabled(true);
 }
 
-void FrmTezra::HandleMiss() {
-    GameState& g = sv.state;
-    model_.judgeMiss();
+void FrmTezra::ShowMiss(int direction, bool endsGame) {
+    DrawMissBurst(AngleX(kFieldRadius, direction), AngleY(kFieldRadius, direction));
+    SoundDen();
     ShowStatus();
-    if (g.gScore == 0) {
+    if (endsGame) {
         BeginGameOver();
         return;
     }
     ShowHitMessage();
-    g.gInputAngle = 0;
+    sv.state.gInputAngle = 0;
     ShowInputAngle();
-    model_.missTick = 0;
-    model_.setPhase(PlayPhase::MissFollowUp);
     tmrAfterMiss->setEnabled(true);
 }
 
@@ -100,7 +86,7 @@ void FrmTezra::ShowHitMessage() {
     GameState& g = sv.state;
     const int h = g.gInputAngle / 2;
     const int direction =
-        g.gStage == 3 ? static_cast<int>(h * model_.mLineDir + model_.mLineAngle) : h;
+        g.gStage == 3 ? static_cast<int>(h * model_.lineDir() + model_.lineAngle()) : h;
     const QPointF q(AngleX(130, direction), AngleY(130, direction));
     placeOnScreenSide(lblHitMsg, q.x(), -60, q.y() + 60);
     placeOnScreenSide(lblHitAngle, q.x(), -60, q.y() + 21);

@@ -31,16 +31,14 @@ void FrmTezra::SetupStage() {
     RedrawField();
 
     if (const auto level = RulesForLevel(g.gLevel)) {
-        for (int band = 0; band < 4; ++band) {
-            model_.mPoints[band] = level->points[band];
-        }
+        model_.setPoints(level->points);
         lblLevel->setCaption(level->name);
         if (level->singleInvader) {
             for (int slot = 1; slot < 3; ++slot) {
                 g.gInvAngle[slot] = kEmptySlot;
                 g.gInvDist[slot] = kEmptySlot;
             }
-            model_.mNearSlot = 0;
+            model_.setNearSlot(0);
         }
         lbl0LR->setVisible(level->zeroMarkShown);
         g.gRest = level->invaders;
@@ -71,8 +69,7 @@ void FrmTezra::SetupStage() {
     g.gLastAngle1 = 90;
     g.gLastAngle2 = 10;
     g.gLastAngle3 = 180;
-    model_.mLineAngle = 0;
-    model_.mLineDir = 1;
+    model_.setLine(0, 1);
     g.gTarget = kEmptySlot;
     for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
         line->setColour(kRed);

@@ -13,7 +13,6 @@
 
 #include "monkey/monkey_world.h"
 #include "play/frm_tezra.h"
-#include "support/play_probe.h"
 #include "support/screen_timers.h"
 
 namespace {
@@ -30,9 +29,10 @@ struct PlayView {
     int nearSlot;
     PlayPhase phase;
 };
-PlayView ViewOf(FrmTezra& play) {
-    const PlayProbe probe(play);
-    return {probe.mBusy, probe.mLineAngle, probe.mLineDir, probe.mNearSlot, play.phase()};
+PlayView ViewOf(const FrmTezra& play) {
+    const PlayModel& model = play.model();
+    return {model.busy() ? 1 : 0, model.lineAngle(), model.lineDir(), model.nearSlot(),
+            model.phase()};
 }
 
 bool InRange(int value, int lo, int hi) {

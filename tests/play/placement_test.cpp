@@ -98,7 +98,7 @@ TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
             EXPECT_EQ(round3.size(), 3u);
             seen.insert(round3.begin(), round3.end());
             EXPECT_EQ(state.gInvDist, (std::array<Int16, 3>{290, 290, 290}));
-            EXPECT_EQ(s.model.mNearSlot, 0);
+            EXPECT_EQ(s.model.nearSlot(), 0);
         }
         EXPECT_EQ(seen, multiplesOf10(10, 180, {40})) << "stage " << stage;
     }
@@ -163,8 +163,8 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         queueAngles({c.invader}, 10, 170);
         s.NextRound();
         ASSERT_EQ(state.gInvAngle[0], c.invader);
-        EXPECT_EQ(s.model.mLineAngle, c.line);
-        EXPECT_EQ(s.model.mLineDir, c.dir);
+        EXPECT_EQ(s.model.lineAngle(), c.line);
+        EXPECT_EQ(s.model.lineDir(), c.dir);
         EXPECT_EQ(answerFor(0), c.answer);
 
         EXPECT_NEAR(radiusOf(s.Line1[0]->p2()), 310, 0.01);
@@ -210,9 +210,9 @@ TEST_F(PlacementTest, LevelThreeStageThreeCountsTowardsTheNearestInvader) {
     queueAngles({130, 30, 60});
     PlayProbe& s = start(3, 3);
     ASSERT_EQ(state.gInvAngle, (std::array<Int16, 3>{130, 30, 60}));
-    EXPECT_EQ(s.model.mLineAngle, 90);
+    EXPECT_EQ(s.model.lineAngle(), 90);
     // All three start at the same distance; the lowest slot counts as the nearest.
-    EXPECT_EQ(s.model.mLineDir, 1);
+    EXPECT_EQ(s.model.lineDir(), 1);
     EXPECT_EQ(s.lblArw->caption(), "左へ");
     fire(40);
     EXPECT_EQ(state.gTarget, 0);
@@ -312,14 +312,20 @@ TEST_F(PlacementTest, AnInvaderChangesColourByBandAndAlternatesItsFrames) {
     advance(400);
     const std::pair<int, int> distanceToBand[] = {{226, 3}, {224, 2}, {150, 2}, {149, 1},
                                                   {75, 1},  {74, 0},  {40, 0}};
+    int lastFrame = -1;
     for (auto [distance, band] : distanceToBand) {
         SCOPED_TRACE(testing::Message() << "distance " << distance);
         state.gInvDist[0] = distance;
-        const int frame = s.model.invFrame[0];
         advance(s.tmrInv[0]->interval());
         EXPECT_EQ(state.gInvDist[0], distance - 3);
-        EXPECT_EQ(s.imgInv[0]->pixmap().toImage(),
-                  QPixmap::fromImage(state.gInvPictures[band][frame]).toImage());
-        EXPECT_EQ(s.model.invFrame[0], 1 - frame);
+        const QImage shown = s.imgInv[0]->pixmap().toImage();
+        const auto frameImage = [&](int f) {
+            return QPixmap::fromImage(state.gInvPictures[band][f]).toImage();
+        };
+        const int frame = shown == frameImage(0) ? 0 : 1;
+        EXPECT_EQ(shown, frameImage(frame));
+        // The frames alternate step by step.
+        EXPECT_NE(frame, lastFrame);
+        lastFrame = frame;
     }
 }

@@ -56,8 +56,7 @@ TEST_F(PlayModelTest, AHitRoundAndAMissRoundEachJudgeOneShot) {
 
 TEST_F(PlayModelTest, OnTheTurnedLineTheRightAngleCountsInTheArrowsDirection) {
     PlayProbe& s = listenTo(1, 3);
-    s.model.mLineAngle = 120;
-    s.model.mLineDir = -1;
+    s.model.setLine(120, -1);
     pin(0, 70, 160);
     fire(50);
     advanceToJudgement();

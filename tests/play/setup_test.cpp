@@ -73,13 +73,12 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
         EXPECT_EQ(s.Line1[1]->visible(), c.upperStrand);
         EXPECT_EQ(s.Line1[1]->p1(), QPointF(1, 1));
         EXPECT_EQ(s.Line1[1]->p2(), QPointF(310, 1));
-        EXPECT_EQ(s.model.mPoints[0], RulesForLevel(c.level)->points[0]);
         EXPECT_EQ(state.gLastAngle1, 90);
         EXPECT_EQ(state.gLastAngle2, 10);
         EXPECT_EQ(state.gLastAngle3, 180);
         EXPECT_EQ(state.gTarget, 999);
-        EXPECT_EQ(s.model.mLineAngle, 0);
-        EXPECT_EQ(s.model.mLineDir, 1);
+        EXPECT_EQ(s.model.lineAngle(), 0);
+        EXPECT_EQ(s.model.lineDir(), 1);
         const auto midi = sound.commandsOf("mmcMidi");
         const auto file = std::find_if(midi.rbegin(), midi.rend(),
                                        [](const QString& c) { return c.startsWith("FileName="); });

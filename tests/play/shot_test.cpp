@@ -220,7 +220,6 @@ TEST_F(ShotTest, TenDegreesIsOneSliceThenTheShotGrowsAndIsJudged) {
     EXPECT_TRUE(soundsSince(tick).empty());
     advance(1);
     EXPECT_FALSE(s.tmrS->enabled());
-    EXPECT_EQ(s.model.shotStep, 0);
     EXPECT_NEAR(s.Line2->p2().x(), AngleX(310, 10), 1e-3);
     EXPECT_EQ(s.lblHitMsg->caption(), "ミス !!");
 }
@@ -253,8 +252,7 @@ TEST_F(ShotTest, StageTwoOpensFromTheLeftPointingLine) {
 
 TEST_F(ShotTest, StageThreeCountingClockwiseSweepsThroughZero) {
     PlayProbe& s = restartEmpty(1, 3);
-    s.model.mLineAngle = 20;
-    s.model.mLineDir = -1;
+    s.model.setLine(20, -1);
     fire(40);
     advanceToJudgement();
     const auto pies = drawn(Drawing::Kind::Pie);
@@ -385,8 +383,7 @@ TEST_F(ShotTest, MessageStandsOnTheFansBisectorAsSeenInEveryStage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stage " << c.stage << " angle " << c.angle);
         PlayProbe& s = restartEmpty(1, c.stage);
-        s.model.mLineAngle = c.lineAngle;
-        s.model.mLineDir = c.lineDir;
+        s.model.setLine(c.lineAngle, c.lineDir);
         fire(c.angle);
         advanceToJudgement();
         const QPoint q = onScreen(AngleX(130, c.bisector), AngleY(130, c.bisector));
@@ -406,7 +403,9 @@ TEST_F(ShotTest, MissBurstsAtTheShotsEnd) {
     const std::size_t before = drawn(Drawing::Kind::Line).size();
     // Every angle and length at its largest.
     draws().script(std::vector<float>(148, kTopDraw));
-    clock.advanceUntil([&] { return s.model.shotStep == 5; }, 2000);
+    // Up to the fully grown line, one step before the judgement.
+    const QPointF rim(AngleX(310, 50), AngleY(310, 50));
+    clock.advanceUntil([&] { return QLineF(s.Line2->p2(), rim).length() < 1e-3; }, 2000);
     const auto mark = soundMark();
     advanceToJudgement();
     EXPECT_EQ(draws().scriptLeft(), 0u);

@@ -2,8 +2,9 @@
 
 #include "play/frm_tezra.h"
 
-// The tests' one way into the play screen: the controls, timers and state they read, the few
-// values they pin, and the procedures they call directly.
+// The tests' one way into the play screen: the controls, timers and screen state they read, and
+// the procedures they call directly. The play state itself is the model's, read and driven
+// through its public interface.
 class PlayProbe {
   public:
     explicit PlayProbe(FrmTezra& s)
@@ -46,11 +47,10 @@ class PlayProbe {
           mImgOfsX(s.mImgOfsX),
           mBgmLoop(s.mBgmLoop),
           savedPicture(s.savedPicture_),
-          model(s.model_),
-          mBusy{s.model_},
-          mLineAngle(s.model_.mLineAngle),
-          mLineDir(s.model_.mLineDir),
-          mNearSlot(s.model_.mNearSlot) {}
+          model(s.model()),
+          mLineAngle(s.model().lineAngle()),
+          mLineDir(s.model().lineDir()),
+          mNearSlot(s.model().nearSlot()) {}
 
     FrmTezra& screen;
     PlayPhase phase() const { return screen.phase(); }
@@ -115,15 +115,11 @@ class PlayProbe {
     const Int16& mBgmLoop;
     const QImage& savedPicture;
 
-    // The rules and sequence state, which cases read and pin.
+    // The screen's model, for short.
     PlayModel& model;
 
-    // Read by the whole-game and monkey tests, which see play from outside.
-    struct Busy {
-        const PlayModel& model;
-        operator int() const { return model.busy() ? 1 : 0; }  // NOLINT: reads as the old flag
-    } mBusy;
-    Int16& mLineAngle;
-    Int16& mLineDir;
-    Int16& mNearSlot;
+    // The model's red line and nearest slot under the names the whole-game test answers with.
+    const Int16& mLineAngle;
+    const Int16& mLineDir;
+    const Int16& mNearSlot;
 };
