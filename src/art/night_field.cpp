@@ -78,15 +78,18 @@ class Painter {
     }
 
     void paintSky(QImage& field) const {
+        // Whole rows at a time: pixel by pixel through setPixel took a fifth of the start-up.
+        const int width = field.width();
         for (int y = 0; y < field.height(); ++y) {
-            for (int x = 0; x < field.width(); ++x) {
+            auto* row = reinterpret_cast<QRgb*>(field.scanLine(y));
+            for (int x = 0; x < width; ++x) {
                 QRgb rgb = kOuterSpace;
                 if (y > s_.cannon.y()) {
                     rgb = kNightFieldGround;
                 } else if (inHalfDisc(x, y)) {
                     rgb = halfDiscColour(x, y);
                 }
-                field.setPixel(x, y, rgb);
+                row[x] = rgb;
             }
         }
         StarRandom random(s_.starSeed);
