@@ -1,10 +1,20 @@
 #include "art/demo_background.h"
 
-#include "art/night_field.h"
+#include <cstdint>
+#include <iterator>
+
+namespace {
+// Drawn at build time by tools/fieldgen with DrawNightField(kDemoFieldShape): the title is the
+// first thing shown, and drawing its field was most of its own work before its first paint.
+constexpr std::uint32_t kPixels[] = {
+#include "demo_background_pixels.inc"
+};
+static_assert(std::size(kPixels) == std::size_t{kDemoWidth} * kDemoHeight);
+}  // namespace
 
 const QImage& DemoBackground() {
-    // The Earth and the stars shrink with the disc, so it reads as the same field seen smaller.
-    static const QImage kBackground = DrawNightField(
-        {QSize(kDemoWidth, kDemoHeight), kDemoCannon, kDemoRadius, 23, 20, 130, 20240601});
+    static const QImage kBackground(reinterpret_cast<const uchar*>(kPixels), kDemoWidth,
+                                    kDemoHeight, kDemoWidth * sizeof(std::uint32_t),
+                                    QImage::Format_RGB32);
     return kBackground;
 }

@@ -1,6 +1,7 @@
 #include "art/night_field.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <string_view>
 
 #include "art/pixel_art.h"
@@ -72,21 +73,25 @@ class Painter {
     }
 
     // Deep navy, a little lighter towards the rim, so the play area stands out from outer space.
-    QRgb halfDiscColour(int x, int y) const {
-        const int shade = DistanceSquared(x, y, s_.cannon) * 28 / (s_.radius * s_.radius);
+    QRgb halfDiscColour(int distanceSquared) const {
+        const int shade = distanceSquared * 28 / (s_.radius * s_.radius);
         return qRgb(8 + shade / 2, 12 + shade / 2, 70 + shade);
     }
 
     void paintSky(QImage& field) const {
+        // Row by row into the image's memory: setPixel for every pixel took a fifth of the
+        // start-up.
+        const int width = field.width();
+        const int radiusSquared = s_.radius * s_.radius;
         for (int y = 0; y < field.height(); ++y) {
-            for (int x = 0; x < field.width(); ++x) {
-                QRgb rgb = kOuterSpace;
-                if (y > s_.cannon.y()) {
-                    rgb = kNightFieldGround;
-                } else if (inHalfDisc(x, y)) {
-                    rgb = halfDiscColour(x, y);
-                }
-                field.setPixel(x, y, rgb);
+            auto* row = reinterpret_cast<QRgb*>(field.scanLine(y));
+            if (y > s_.cannon.y()) {
+                std::fill_n(row, width, kNightFieldGround);
+                continue;
+            }
+            for (int x = 0; x < width; ++x) {
+                const int d2 = DistanceSquared(x, y, s_.cannon);
+                row[x] = d2 <= radiusSquared ? halfDiscColour(d2) : kOuterSpace;
             }
         }
         StarRandom random(s_.starSeed);

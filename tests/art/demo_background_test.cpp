@@ -10,6 +10,8 @@ TEST(DemoBackground, HalfDiscOfTheShotsReachOverAGreyBand) {
     const QImage& field = DemoBackground();
     EXPECT_EQ(field.size(), QSize(449, 240));
     EXPECT_FALSE(field.hasAlphaChannel());
+    // The picture built into the program is the one the art code draws today.
+    EXPECT_EQ(field, DrawNightField(kDemoFieldShape));
     const QRgb grey = qRgb(128, 128, 128);
     EXPECT_EQ(field.pixel(3, 224), grey);
     EXPECT_EQ(field.pixel(445, 239), grey);
