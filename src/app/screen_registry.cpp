@@ -1,6 +1,7 @@
 #include "app/screen_registry.h"
 
 #include "app/screen_flow.h"
+#include "app/shot_recorder.h"
 #include "highscore/frm_high_score.h"
 #include "kit/navigator.h"
 #include "play/frm_tezra.h"
@@ -54,7 +55,18 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
         });
     };
     registerScreen(s, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
-    registerScreen(s, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    // One record for the run, kept by every play screen's judged shots. A world without a data
+    // folder keeps none.
+    std::function<void(FrmTezra&)> recordShots;
+    if (!s.dataDir.isEmpty()) {
+        auto* recorder = new ShotRecorder(s.dataDir, s.run, &flow);
+        recordShots = [recorder](FrmTezra& play) {
+            QObject::connect(&play.model(), &PlayModel::shotJudged, recorder,
+                             &ShotRecorder::record);
+        };
+    }
+    registerScreen<FrmTezra>(s, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded,
+                             recordShots);
     registerScreen(s, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
     registerScreen(s, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
     registerClosing<FrmHelp>(s, flow, ScreenId::Help, &DialogScreen::closed);
