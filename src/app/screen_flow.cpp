@@ -32,6 +32,12 @@ void ScreenFlow::titleEnded(Screen& title, TitleOutcome outcome) {
         case TitleOutcome::ShowVersion:
             nav_.showModal(nav_.load(ScreenId::Version), &title);
             break;
+        case TitleOutcome::ShowResults:
+            nav_.showModal(nav_.load(ScreenId::Results), &title);
+            break;
+        case TitleOutcome::ShowSettings:
+            nav_.showModal(nav_.load(ScreenId::Settings), &title);
+            break;
         case TitleOutcome::Quit:
             if (!nameEntryFirst(title)) {
                 end();
@@ -156,6 +162,10 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
             }
             break;
     }
+}
+
+void ScreenFlow::resultsAsked(Screen& over) {
+    nav_.showModal(nav_.load(ScreenId::Results), &over);
 }
 
 void ScreenFlow::closed(Screen& screen) {

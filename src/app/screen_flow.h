@@ -28,6 +28,8 @@ class ScreenFlow : public QObject {
     void playEnded(Screen& play, PlayOutcome outcome);
     void gameOverEnded(Screen& gameOver, GameOverOutcome outcome);
     void allClearEnded(Screen& allClear, AllClearOutcome outcome);
+    // The teacher's settings ask for the results screen over them.
+    void resultsAsked(Screen& over);
     // The name entry and the help and version dialogs close and give way to what waited.
     void closed(Screen& screen);
 

@@ -4,14 +4,18 @@
 #include "app/shot_recorder.h"
 #include "highscore/frm_high_score.h"
 #include "kit/navigator.h"
+#include "persist/settings_sources.h"
 #include "play/frm_tezra.h"
+#include "results/results_screen.h"
 #include "screens/frm_all_clear.h"
 #include "screens/frm_first_msg.h"
 #include "screens/frm_game_over.h"
 #include "screens/frm_help.h"
+#include "screens/frm_settings.h"
 #include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 #include "title/frm_tezra_start.h"
 
 namespace {
@@ -76,4 +80,16 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
     registerScreen<FrmAllClear>(s, flow, ScreenId::AllClear, &FrmAllClear::ended,
                                 &ScreenFlow::allClearEnded, liesOverPlayField);
     registerClosing<FrmHighScore>(s, flow, ScreenId::NameEntry, &FrmHighScore::closed);
+    registerClosing<ResultsScreen>(s, flow, ScreenId::Results, &ResultsScreen::closed);
+    s.nav.registerScreen(ScreenId::Settings, [&s, &flow] {
+        auto screen = std::make_unique<FrmSettings>(s, s.run.settings, s.run.lockedSettings,
+                                                    DefaultSettingsFiles().user);
+        FrmSettings* raw = screen.get();
+        QObject::connect(raw, &FrmSettings::saved, &flow,
+                         [&run = s.run](const LessonSettings& saved) { run.settings = saved; });
+        QObject::connect(raw, &FrmSettings::resultsAsked, &flow,
+                         [&flow, raw] { flow.resultsAsked(*raw); });
+        QObject::connect(raw, &FrmSettings::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        return screen;
+    });
 }

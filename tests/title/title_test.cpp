@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/screen_registry.h"
@@ -138,6 +139,31 @@ TEST_F(TitleTest, OnlyShiftWithAFunctionKeyStartsAStage) {
     EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 3}}));
     QTest::keyClick(title()->windowHandle(), Qt::Key_F9, Qt::ShiftModifier);
     EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 3}));
+}
+
+TEST_F(TitleTest, OnlyCtrlShiftKAndSOpenTheTeachersScreens) {
+    QWindow* window = openTitle().windowHandle();
+    for (const Qt::Key key : {Qt::Key_K, Qt::Key_S}) {
+        QTest::keyClick(window, key);
+        QTest::keyClick(window, key, Qt::ShiftModifier);
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(nav.find(ScreenId::Results), nullptr);
+    EXPECT_EQ(nav.find(ScreenId::Settings), nullptr);
+
+    QTest::keyClick(window, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(nav.isShown(ScreenId::Results));
+    Screen* results = nav.find(ScreenId::Results);
+    EXPECT_EQ(results->windowTitle(), "きろく");
+    QTest::mouseClick(results->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(nav.isShown(ScreenId::Results));
+
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(nav.isShown(ScreenId::Settings));
+    Screen* settings = nav.find(ScreenId::Settings);
+    EXPECT_EQ(settings->windowTitle(), "先生の設定");
+    QTest::mouseClick(settings->findChild<QPushButton*>("cmdResults"), Qt::LeftButton);
+    EXPECT_TRUE(nav.isShown(ScreenId::Results));
 }
 
 TEST_F(TitleTest, EndWithTheHighScoreEqualledEndsAtOnce) {
