@@ -3,6 +3,7 @@
 #include "kit/navigator.h"
 #include "kit/screen.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 ScreenFlow::ScreenFlow(Navigator& nav, GameState& state) : nav_(nav), state_(state) {}
 
@@ -24,10 +25,12 @@ void ScreenFlow::startAtPlay() {
 void ScreenFlow::titleEnded(Screen& title, TitleOutcome outcome) {
     switch (outcome) {
         case TitleOutcome::FirstGame:
-            nav_.handOver(&title, nav_.load(ScreenId::ReadMe));
+            nameFirst(title,
+                      [this, &title] { nav_.handOver(&title, nav_.load(ScreenId::ReadMe)); });
             break;
         case TitleOutcome::NextGame:
-            nav_.handOver(&title, nav_.load(ScreenId::Briefing));
+            nameFirst(title,
+                      [this, &title] { nav_.handOver(&title, nav_.load(ScreenId::Briefing)); });
             break;
         case TitleOutcome::ShowVersion:
             nav_.showModal(nav_.load(ScreenId::Version), &title);
@@ -178,6 +181,16 @@ bool ScreenFlow::nameEntryFirst(Screen& leaving, std::function<void()> after) {
     }
     nav_.handOver(&leaving, nav_.load(ScreenId::NameEntry), std::move(after));
     return true;
+}
+
+void ScreenFlow::nameFirst(Screen& title, std::function<void()> start) {
+    if (!run_ || !run_->settings.askName || nameAsked_) {
+        start();
+        return;
+    }
+    nameAsked_ = true;
+    // Over the title, which stays loaded: the run never runs out of screens in between.
+    nav_.showModal(nav_.load(ScreenId::AskName), &title, std::move(start));
 }
 
 void ScreenFlow::backToTitle(Screen& leaving) {

@@ -80,6 +80,13 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
     registerScreen<FrmAllClear>(s, flow, ScreenId::AllClear, &FrmAllClear::ended,
                                 &ScreenFlow::allClearEnded, liesOverPlayField);
     registerClosing<FrmHighScore>(s, flow, ScreenId::NameEntry, &FrmHighScore::closed);
+    s.nav.registerScreen(ScreenId::AskName, [&s, &flow] {
+        auto screen = std::make_unique<FrmHighScore>(s, FrmHighScore::Purpose::PlayerName);
+        FrmHighScore* raw = screen.get();
+        QObject::connect(raw, &FrmHighScore::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        return screen;
+    });
+    flow.askNamesFor(s.run);
     registerClosing<ResultsScreen>(s, flow, ScreenId::Results, &ResultsScreen::closed);
     s.nav.registerScreen(ScreenId::Settings, [&s, &flow] {
         auto screen = std::make_unique<FrmSettings>(s, s.run.settings, s.run.lockedSettings,

@@ -12,7 +12,8 @@ enum class ScreenId {
     Help,
     Version,
     Settings,
-    Results
+    Results,
+    AskName
 };
 
 // How each screen can end. A screen reports its outcome; the screen flow decides what follows.

@@ -166,6 +166,32 @@ TEST_F(TitleTest, OnlyCtrlShiftKAndSOpenTheTeachersScreens) {
     EXPECT_TRUE(nav.isShown(ScreenId::Results));
 }
 
+TEST_F(TitleTest, AskNameTakesTheNameOnTheKanaKeyboardBeforeTheRunsFirstGameOnly) {
+    run.settings.askName = true;
+    const Shows readMe = recordShows(ScreenId::ReadMe);
+    const Shows briefing = recordShows(ScreenId::Briefing);
+    QTest::mouseClick(openTitle().cmdLo, Qt::LeftButton);
+    const int hiScore = state.gHiScore;
+    ASSERT_TRUE(nav.isShown(ScreenId::AskName));
+    EXPECT_TRUE(readMe->empty());
+    Screen* ask = nav.find(ScreenId::AskName);
+    const QPushButton* first = ask->findChild<QPushButton*>("cmdKey(0)");
+    const QPushButton* second = ask->findChild<QPushButton*>("cmdKey(1)");
+    const QString name = first->text() + second->text();
+    for (const char* button : {"cmdKey(0)", "cmdKey(1)", "cmdOk"}) {
+        QTest::mouseClick(ask->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    EXPECT_EQ(run.playerName, name);
+    EXPECT_EQ(readMe->size(), 1u);
+    EXPECT_EQ(state.gHiScore, hiScore);
+
+    // Back at the title, the next game goes straight on.
+    ASSERT_TRUE(nav.isShown(ScreenId::Title));
+    QTest::mouseClick(title()->cmdLo, Qt::LeftButton);
+    EXPECT_EQ(nav.find(ScreenId::AskName), nullptr);
+    EXPECT_EQ(briefing->size(), 2u);
+}
+
 TEST_F(TitleTest, EndWithTheHighScoreEqualledEndsAtOnce) {
     writeHighScore(dir.path(), 300);
     const Shows nameEntry = recordShows(ScreenId::NameEntry);
