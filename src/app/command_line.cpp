@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "persist/settings_sources.h"
+
 namespace {
 // Every switch of the program, in the order --help lists them: a new one is added here.
 void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Tezra: read how large each invader's angle is and shoot it down."));
-    parser.addOption({"scale", "Draw every window N times larger (1-8), for a projector.", "N"});
     parser.addOption({"level", "Start playing at level N (1-3), skipping the title.", "N", "1"});
     parser.addOption({"stage", "Start playing at stage N (1-3), skipping the title.", "N", "1"});
+    // The lesson's settings, --scale among them.
+    AddSettingSwitches(parser);
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -38,13 +41,8 @@ QString GameCommandLine::helpText() const {
     return parser_.helpText();
 }
 
-std::optional<int> GameCommandLine::scale() const {
-    bool whole = false;
-    const int asked = parser_.value(QStringLiteral("scale")).toInt(&whole);
-    if (whole && asked >= 1 && asked <= 8) {
-        return asked;
-    }
-    return std::nullopt;
+ResolvedSettings GameCommandLine::settings(const SettingsFiles& files) const {
+    return ResolveSettings(files, parser_);
 }
 
 bool GameCommandLine::startsAtPlay() const {

@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
-#include <optional>
+
+#include "persist/settings_sources.h"
 
 // The program's switches, read once from the whole command line before anything else is made.
 // Anything unknown (a desktop launcher may pass files or options of its own) is ignored.
@@ -13,8 +14,8 @@ class GameCommandLine {
     bool helpAsked() const;
     bool versionAsked() const;
     QString helpText() const;
-    // --scale N: a whole N from 1 to 8; nothing for any other value.
-    std::optional<int> scale() const;
+    // The lesson's settings from the files, under the switches of the same names.
+    ResolvedSettings settings(const SettingsFiles& files) const;
     // --level N --stage M: whether either was given; each value becomes the nearest of 1-3.
     bool startsAtPlay() const;
     int level() const;

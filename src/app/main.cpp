@@ -79,11 +79,17 @@ int main(int argc, char** argv) {
                    stdout);
         return 0;
     }
+    const ResolvedSettings resolved = options.settings(DefaultSettingsFiles());
+    if (!resolved.switchError.isEmpty()) {
+        const QCoreApplication info(argc, argv);
+        std::fputs(qPrintable(resolved.switchError + '\n' + options.helpText()), stderr);
+        return 2;
+    }
     if (!DisplayNamed(args)) {
         std::fputs(kNoDisplayLine, stderr);
         return 1;
     }
-    const std::unique_ptr<QApplication> app = MakeApplication(argc, argv, options.scale());
+    const std::unique_ptr<QApplication> app = MakeApplication(argc, argv, resolved.settings.scale);
     QApplication::setApplicationName("Tezra");
     QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));
@@ -94,6 +100,8 @@ int main(int argc, char** argv) {
 
     GameState state;
     RunMemory run;
+    run.settings = resolved.settings;
+    run.lockedSettings = resolved.locked;
     if (options.startsAtPlay()) {
         state.gLevel = options.level();
         state.gStage = options.stage();
@@ -131,6 +139,9 @@ int main(int argc, char** argv) {
         flow.startAtPlay();
     } else {
         flow.start();
+    }
+    if (run.settings.fullscreen) {
+        nav.toggleFullScreen();
     }
     const int code = RunUntilEnd(nav);
     if (!soundThread.finish()) {

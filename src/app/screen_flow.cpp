@@ -3,6 +3,7 @@
 #include "kit/navigator.h"
 #include "kit/screen.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 ScreenFlow::ScreenFlow(Navigator& nav, GameState& state) : nav_(nav), state_(state) {}
 
@@ -24,13 +25,21 @@ void ScreenFlow::startAtPlay() {
 void ScreenFlow::titleEnded(Screen& title, TitleOutcome outcome) {
     switch (outcome) {
         case TitleOutcome::FirstGame:
-            nav_.handOver(&title, nav_.load(ScreenId::ReadMe));
+            nameFirst(title,
+                      [this, &title] { nav_.handOver(&title, nav_.load(ScreenId::ReadMe)); });
             break;
         case TitleOutcome::NextGame:
-            nav_.handOver(&title, nav_.load(ScreenId::Briefing));
+            nameFirst(title,
+                      [this, &title] { nav_.handOver(&title, nav_.load(ScreenId::Briefing)); });
             break;
         case TitleOutcome::ShowVersion:
             nav_.showModal(nav_.load(ScreenId::Version), &title);
+            break;
+        case TitleOutcome::ShowResults:
+            nav_.showModal(nav_.load(ScreenId::Results), &title);
+            break;
+        case TitleOutcome::ShowSettings:
+            nav_.showModal(nav_.load(ScreenId::Settings), &title);
             break;
         case TitleOutcome::Quit:
             if (!nameEntryFirst(title)) {
@@ -158,6 +167,10 @@ void ScreenFlow::allClearEnded(Screen& allClear, AllClearOutcome outcome) {
     }
 }
 
+void ScreenFlow::resultsAsked(Screen& over) {
+    nav_.showModal(nav_.load(ScreenId::Results), &over);
+}
+
 void ScreenFlow::closed(Screen& screen) {
     nav_.unload(&screen);
 }
@@ -168,6 +181,16 @@ bool ScreenFlow::nameEntryFirst(Screen& leaving, std::function<void()> after) {
     }
     nav_.handOver(&leaving, nav_.load(ScreenId::NameEntry), std::move(after));
     return true;
+}
+
+void ScreenFlow::nameFirst(Screen& title, std::function<void()> start) {
+    if (!run_ || !run_->settings.askName || nameAsked_) {
+        start();
+        return;
+    }
+    nameAsked_ = true;
+    // Over the title, which stays loaded: the run never runs out of screens in between.
+    nav_.showModal(nav_.load(ScreenId::AskName), &title, std::move(start));
 }
 
 void ScreenFlow::backToTitle(Screen& leaving) {

@@ -1,16 +1,21 @@
 #include "app/screen_registry.h"
 
 #include "app/screen_flow.h"
+#include "app/shot_recorder.h"
 #include "highscore/frm_high_score.h"
 #include "kit/navigator.h"
+#include "persist/settings_sources.h"
 #include "play/frm_tezra.h"
+#include "results/results_screen.h"
 #include "screens/frm_all_clear.h"
 #include "screens/frm_first_msg.h"
 #include "screens/frm_game_over.h"
 #include "screens/frm_help.h"
+#include "screens/frm_settings.h"
 #include "screens/frm_stage_msg.h"
 #include "screens/frm_ver.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 #include "title/frm_tezra_start.h"
 
 namespace {
@@ -54,7 +59,18 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
         });
     };
     registerScreen(s, flow, ScreenId::Title, &FrmTezraStart::ended, &ScreenFlow::titleEnded);
-    registerScreen(s, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded);
+    // One record for the run, kept by every play screen's judged shots. A world without a data
+    // folder keeps none.
+    std::function<void(FrmTezra&)> recordShots;
+    if (!s.dataDir.isEmpty()) {
+        auto* recorder = new ShotRecorder(s.dataDir, s.run, &flow);
+        recordShots = [recorder](FrmTezra& play) {
+            QObject::connect(&play.model(), &PlayModel::shotJudged, recorder,
+                             &ShotRecorder::record);
+        };
+    }
+    registerScreen<FrmTezra>(s, flow, ScreenId::Play, &FrmTezra::ended, &ScreenFlow::playEnded,
+                             recordShots);
     registerScreen(s, flow, ScreenId::ReadMe, &FrmFirstMsg::ended, &ScreenFlow::readMeEnded);
     registerScreen(s, flow, ScreenId::Briefing, &FrmStageMsg::ended, &ScreenFlow::briefingEnded);
     registerClosing<FrmHelp>(s, flow, ScreenId::Help, &DialogScreen::closed);
@@ -64,4 +80,23 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
     registerScreen<FrmAllClear>(s, flow, ScreenId::AllClear, &FrmAllClear::ended,
                                 &ScreenFlow::allClearEnded, liesOverPlayField);
     registerClosing<FrmHighScore>(s, flow, ScreenId::NameEntry, &FrmHighScore::closed);
+    s.nav.registerScreen(ScreenId::AskName, [&s, &flow] {
+        auto screen = std::make_unique<FrmHighScore>(s, FrmHighScore::Purpose::PlayerName);
+        FrmHighScore* raw = screen.get();
+        QObject::connect(raw, &FrmHighScore::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        return screen;
+    });
+    flow.askNamesFor(s.run);
+    registerClosing<ResultsScreen>(s, flow, ScreenId::Results, &ResultsScreen::closed);
+    s.nav.registerScreen(ScreenId::Settings, [&s, &flow] {
+        auto screen = std::make_unique<FrmSettings>(s, s.run.settings, s.run.lockedSettings,
+                                                    DefaultSettingsFiles().user);
+        FrmSettings* raw = screen.get();
+        QObject::connect(raw, &FrmSettings::saved, &flow,
+                         [&run = s.run](const LessonSettings& saved) { run.settings = saved; });
+        QObject::connect(raw, &FrmSettings::resultsAsked, &flow,
+                         [&flow, raw] { flow.resultsAsked(*raw); });
+        QObject::connect(raw, &FrmSettings::closed, &flow, [&flow, raw] { flow.closed(*raw); });
+        return screen;
+    });
 }

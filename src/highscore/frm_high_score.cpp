@@ -10,12 +10,15 @@
 #include "sound/sound_device.h"
 #include "sound/sound_files.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 void FrmHighScore::Form_Load() {
     sizeAndCentre(kWidth, kHeight);
-    sv.state.gHiScore = sv.state.gScore;
-    lblPoint->setCaption(FormatWithSignPosition(sv.state.gHiScore));
-    sv.state.gScore = 300;  // a game started after this one starts afresh
+    if (purpose_ == Purpose::HighScore) {
+        sv.state.gHiScore = sv.state.gScore;
+        lblPoint->setCaption(FormatWithSignPosition(sv.state.gHiScore));
+        sv.state.gScore = 300;  // a game started after this one starts afresh
+    }
     for (int array = 0; array < kKeyArrays; ++array) {
         mKeyChars[static_cast<std::size_t>(array)] =
             KeyArrays()[static_cast<std::size_t>(array)].characters;
@@ -25,7 +28,9 @@ void FrmHighScore::Form_Load() {
     RefreshKeyCaptions();
     mmcSound->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::Pyu));
     mmcOpening->setFileName(sv.state.gAppDir + EffectFile(SoundEffect::StageClear));
-    mmcOpening->command(SoundCommand::Sound);
+    if (purpose_ == Purpose::HighScore) {
+        mmcOpening->command(SoundCommand::Sound);
+    }
     picKey->setFocus();
 }
 
@@ -67,8 +72,12 @@ void FrmHighScore::cmdDel_Click() {
 
 void FrmHighScore::cmdOk_Click() {
     mmcSound->command(SoundCommand::Sound);
-    sv.state.gHiName = mName;
-    SaveHighScore(sv.state);
+    if (purpose_ == Purpose::PlayerName) {
+        sv.run.playerName = mName;
+    } else {
+        sv.state.gHiName = mName;
+        SaveHighScore(sv.state);
+    }
     emit closed();
 }
 

@@ -17,6 +17,8 @@ class SoundDevice;
 // The name entry: congratulates the player, takes the score over as the new high score and
 // takes the holder's name of up to 10 characters from the on-screen keyboard or the physical
 // one, the input method included. "OK（おわり）" stores score and name and closes it.
+// Asking a child's name for the record, the same keyboard takes the name for the rest of the run,
+// and the score is left alone.
 class FrmHighScore : public ScreenWith<GameServices> {
     Q_OBJECT
   public:
@@ -25,7 +27,8 @@ class FrmHighScore : public ScreenWith<GameServices> {
     static constexpr int kWidth = 411;
     static constexpr int kHeight = 442;
 
-    explicit FrmHighScore(GameServices& services);
+    enum class Purpose { HighScore, PlayerName };
+    explicit FrmHighScore(GameServices& services, Purpose purpose = Purpose::HighScore);
     ~FrmHighScore() override;
 
     void Form_Load() override;
@@ -61,6 +64,7 @@ class FrmHighScore : public ScreenWith<GameServices> {
 
     // Per key array, the characters of set 0 and set 1.
     std::array<std::array<QString, 2>, kKeyArrays> mKeyChars;
+    Purpose purpose_;
     QString mName;
     int mKanaSet = 0;
 

@@ -25,13 +25,21 @@ void AddShadowedHeading(QWidget* parent, int index, const QString& text, QRect b
 }
 }  // namespace
 
-FrmHighScore::FrmHighScore(GameServices& services)
-    : ScreenWith(services, ScreenId::NameEntry, kName) {
+FrmHighScore::FrmHighScore(GameServices& services, Purpose purpose)
+    : ScreenWith(services, purpose == Purpose::HighScore ? ScreenId::NameEntry : ScreenId::AskName,
+                 kName),
+      purpose_(purpose) {
     setWindowKind(WindowKind::Dialog);
     setCaption("");
     setBackColour(Qt::white);
     BuildHeading();
     BuildKeyboard();
+    if (purpose_ == Purpose::PlayerName) {
+        findChild<QWidget*>("picT")->hide();
+        findChild<QWidget*>("picD1")->hide();
+        findChild<GameLabel*>("lblD(3)")->setCaption(
+            QStringLiteral("なまえを入れてね （10文字まで）"));
+    }
     mmcOpening = sv.sound.create(DeviceType::WaveAudio, "mmcOpening");
     mmcSound = sv.sound.create(DeviceType::WaveAudio, "mmcSound");
     setKeyPreview(true);

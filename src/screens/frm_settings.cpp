@@ -102,7 +102,12 @@ FrmSettings::FrmSettings(Services& services, const LessonSettings& settings,
     }
     connect(cmdOk, &QPushButton::clicked, this, &FrmSettings::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmSettings::cmdCancel_Click);
+    auto* cmdResults = new QPushButton(QStringLiteral("きろく"), this);
+    cmdResults->setObjectName("cmdResults");
+    cmdResults->setAccessibleName(QStringLiteral("きろく　子どもたちの記録を見る"));
+    connect(cmdResults, &QPushButton::clicked, this, &FrmSettings::resultsAsked);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdResults);
     buttons->addStretch();
     buttons->addWidget(cmdOk);
     buttons->addWidget(cmdCancel);

@@ -31,6 +31,8 @@ class FrmSettings : public Screen {
   signals:
     // ＯＫ saved these settings; closed follows.
     void saved(const LessonSettings& settings);
+    // 「きろく」: the results screen, over this one.
+    void resultsAsked();
     // ＯＫ or キャンセル: the screen is done.
     void closed();
 

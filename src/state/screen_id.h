@@ -11,11 +11,13 @@ enum class ScreenId {
     NameEntry,
     Help,
     Version,
-    Settings
+    Settings,
+    Results,
+    AskName
 };
 
 // How each screen can end. A screen reports its outcome; the screen flow decides what follows.
-enum class TitleOutcome { FirstGame, NextGame, ShowVersion, Quit };
+enum class TitleOutcome { FirstGame, NextGame, ShowVersion, ShowResults, ShowSettings, Quit };
 enum class ReadMeOutcome { Ok, Quit };
 enum class BriefingOutcome { Start, Quit };
 enum class PlayOutcome { StageCleared, AllClear, GameOver, ChangeLevel, Quit, ShowHelp };

@@ -30,22 +30,24 @@ TEST(GameCommandLine, ReadsItsSwitchesAndIgnoresEverythingElse) {
     EXPECT_FALSE(none.helpAsked());
     EXPECT_FALSE(none.versionAsked());
     EXPECT_FALSE(none.startsAtPlay());
-    EXPECT_EQ(none.scale(), std::nullopt);
+    EXPECT_EQ(none.settings({}).settings.scale, std::nullopt);
 
     const GameCommandLine play({"tezra", "--level", "9", "--stage=2", "--scale", "3"});
     EXPECT_TRUE(play.startsAtPlay());
     EXPECT_EQ(play.level(), 3);
     EXPECT_EQ(play.stage(), 2);
-    EXPECT_EQ(play.scale(), 3);
+    EXPECT_EQ(play.settings({}).settings.scale, 3);
+    EXPECT_TRUE(play.settings({}).switchError.isEmpty());
     for (const char* bad : {"0", "9", "2.5", "two"}) {
-        EXPECT_EQ(GameCommandLine({"tezra", "--scale", bad}).scale(), std::nullopt) << bad;
+        EXPECT_FALSE(GameCommandLine({"tezra", "--scale", bad}).settings({}).switchError.isEmpty())
+            << bad;
     }
 
     EXPECT_TRUE(GameCommandLine({"tezra", "--version", "file.txt"}).versionAsked());
     const GameCommandLine help({"tezra", "-h"});
     EXPECT_TRUE(help.helpAsked());
-    for (const char* option :
-         {"--scale <N>", "--level <N>", "--stage <N>", "--help", "--version"}) {
+    for (const char* option : {"--scale <N>", "--level <N>", "--stage <N>", "--mute",
+                               "--levels <list>", "--ask-name", "--help", "--version"}) {
         EXPECT_TRUE(help.helpText().contains(option)) << option;
     }
 }

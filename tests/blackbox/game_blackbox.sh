@@ -193,6 +193,38 @@ else
     fail "after SIGTERM: exit code ${code:-none}, the file holds $(od -An -tx1 "$dir/dat_high.ini")"
 fi
 
+echo "== Two shots typed are recorded, and Ctrl+Shift+K on the title shows the record"
+dir=$(fresh_game record)
+printf ' 9999\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"  # no name entry at the end
+start_game "$dir" --level 1 --stage 1
+wait_window Tezra || fail "no play window"
+sleep 1
+keys 9 0 Return
+sleep 3  # the shot, its judgement and what follows it
+keys 1 2 0 Return
+sleep 3
+click 596 436  # "おわり"
+ended_within "$game" 3
+typed=$(tail -n +2 "$dir/results.csv" | tr -d '\r' | awk -F, '{ printf "%s ", $6 }')
+if [ "$(head -c 3 "$dir/results.csv" | od -An -tx1)" = " ef bb bf" ] &&
+    [ "$(wc -l <"$dir/results.csv")" -eq 3 ] && [ "$typed" = "90 120 " ]; then
+    pass "results.csv holds its header and the two shots, typed 90 and 120"
+else
+    fail "results.csv: $(cat "$dir/results.csv" 2>&1)"
+fi
+start_game "$dir"
+wait_window "Tezra \[ｽﾀｰﾄ\]" || fail "no title"
+keys ctrl+shift+k
+if wait_window "きろく"; then
+    sleep 0.5
+    import -window root "${TEZRA_SHOTS:-$work}/results_screen.png" 2>/dev/null
+    check_windows
+    pass "Ctrl+Shift+K on the title opened 「きろく」"
+else
+    fail "Ctrl+Shift+K on the title opened no 「きろく」"
+fi
+stop_games
+
 echo "== --scale larger than the screen"
 dir=$(fresh_game scale)
 start_game "$dir" --scale 3 --level 1 --stage 1
@@ -212,5 +244,5 @@ else
     fail "$windows_checked windows seen; wrong: ${windows_wrong[*]:-none}"
 fi
 
-echo "$((15 - failures)) passed, $failures failed"
+echo "$((17 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/screen_registry.h"
@@ -138,6 +139,57 @@ TEST_F(TitleTest, OnlyShiftWithAFunctionKeyStartsAStage) {
     EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 3}}));
     QTest::keyClick(title()->windowHandle(), Qt::Key_F9, Qt::ShiftModifier);
     EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 3}));
+}
+
+TEST_F(TitleTest, OnlyCtrlShiftKAndSOpenTheTeachersScreens) {
+    QWindow* window = openTitle().windowHandle();
+    for (const Qt::Key key : {Qt::Key_K, Qt::Key_S}) {
+        QTest::keyClick(window, key);
+        QTest::keyClick(window, key, Qt::ShiftModifier);
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(nav.find(ScreenId::Results), nullptr);
+    EXPECT_EQ(nav.find(ScreenId::Settings), nullptr);
+
+    QTest::keyClick(window, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(nav.isShown(ScreenId::Results));
+    Screen* results = nav.find(ScreenId::Results);
+    EXPECT_EQ(results->windowTitle(), "きろく");
+    QTest::mouseClick(results->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(nav.isShown(ScreenId::Results));
+
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(nav.isShown(ScreenId::Settings));
+    Screen* settings = nav.find(ScreenId::Settings);
+    EXPECT_EQ(settings->windowTitle(), "先生の設定");
+    QTest::mouseClick(settings->findChild<QPushButton*>("cmdResults"), Qt::LeftButton);
+    EXPECT_TRUE(nav.isShown(ScreenId::Results));
+}
+
+TEST_F(TitleTest, AskNameTakesTheNameOnTheKanaKeyboardBeforeTheRunsFirstGameOnly) {
+    run.settings.askName = true;
+    const Shows readMe = recordShows(ScreenId::ReadMe);
+    const Shows briefing = recordShows(ScreenId::Briefing);
+    QTest::mouseClick(openTitle().cmdLo, Qt::LeftButton);
+    const int hiScore = state.gHiScore;
+    ASSERT_TRUE(nav.isShown(ScreenId::AskName));
+    EXPECT_TRUE(readMe->empty());
+    Screen* ask = nav.find(ScreenId::AskName);
+    const QPushButton* first = ask->findChild<QPushButton*>("cmdKey(0)");
+    const QPushButton* second = ask->findChild<QPushButton*>("cmdKey(1)");
+    const QString name = first->text() + second->text();
+    for (const char* button : {"cmdKey(0)", "cmdKey(1)", "cmdOk"}) {
+        QTest::mouseClick(ask->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    EXPECT_EQ(run.playerName, name);
+    EXPECT_EQ(readMe->size(), 1u);
+    EXPECT_EQ(state.gHiScore, hiScore);
+
+    // Back at the title, the next game goes straight on.
+    ASSERT_TRUE(nav.isShown(ScreenId::Title));
+    QTest::mouseClick(title()->cmdLo, Qt::LeftButton);
+    EXPECT_EQ(nav.find(ScreenId::AskName), nullptr);
+    EXPECT_EQ(briefing->size(), 2u);
 }
 
 TEST_F(TitleTest, EndWithTheHighScoreEqualledEndsAtOnce) {

@@ -1,0 +1,25 @@
+#include "results/results_screen.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QVBoxLayout>
+
+#include "persist/shot_record_format.h"
+#include "results/frm_results.h"
+#include "state/screen_id.h"
+
+ResultsScreen::ResultsScreen(GameServices& services)
+    : Screen(services, ScreenId::Results, kName),
+      results_(new FrmResults(QDir(services.dataDir).filePath(kShotRecordFile),
+                              QDateTime::currentDateTime(), this)) {
+    setWindowKind(WindowKind::Dialog);
+    setCaption(QStringLiteral("きろく"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(results_);
+    connect(results_, &FrmResults::closed, this, &ResultsScreen::closed);
+}
+
+void ResultsScreen::closeRequested() {
+    emit closed();
+}

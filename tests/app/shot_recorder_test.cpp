@@ -1,0 +1,39 @@
+#include <QDateTime>
+
+#include "persist/shot_record_reader.h"
+#include "support/play_fixture.h"
+
+namespace {
+class ShotRecorderTest : public PlayFixture {};
+
+TEST_F(ShotRecorderTest, EveryJudgedShotOfTheRunBecomesOneLineInTheDataFolder) {
+    run.playerName = "=ゆき";
+    start(1, 1);
+    runUntilReady();
+    const int right = answerFor(play().model.mNearSlot);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    fire(right);
+    runUntilReady();
+    const int wrong = right <= 90 ? right + 40 : right - 40;
+    const int missRight = answerFor(play().model.mNearSlot);
+    fire(wrong);
+    runUntilReady();
+
+    const ShotRecordContents read = ReadShotRecord(dir.filePath("results.csv"));
+    EXPECT_EQ(read.damagedLines, 0);
+    ASSERT_EQ(read.rows.size(), 2u);
+    const ShotRow& hit = read.rows[0];
+    EXPECT_TRUE(hit.hit);
+    EXPECT_EQ(std::tuple(hit.level, hit.stage, hit.rightAngle, hit.typedAngle),
+              std::tuple(1, 1, right, right));
+    EXPECT_GT(hit.points, 0);
+    EXPECT_EQ(hit.name, "=ゆき");
+    EXPECT_GE(QDateTime(hit.day, hit.time), before);
+    EXPECT_LE(QDateTime(hit.day, hit.time), QDateTime::currentDateTime());
+    const ShotRow& miss = read.rows[1];
+    EXPECT_FALSE(miss.hit);
+    EXPECT_EQ(std::tuple(miss.rightAngle, miss.typedAngle, miss.error()),
+              std::tuple(missRight, wrong, wrong - missRight));
+    EXPECT_EQ(miss.points, -30);
+}
+}  // namespace
