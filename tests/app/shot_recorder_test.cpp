@@ -10,12 +10,12 @@ TEST_F(ShotRecorderTest, EveryJudgedShotOfTheRunBecomesOneLineInTheDataFolder) {
     run.playerName = "=ゆき";
     start(1, 1);
     runUntilReady();
-    const int right = answerFor(play().model.mNearSlot);
+    const int right = answerFor(play().model.nearSlot());
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     fire(right);
     runUntilReady();
     const int wrong = right <= 90 ? right + 40 : right - 40;
-    const int missRight = answerFor(play().model.mNearSlot);
+    const int missRight = answerFor(play().model.nearSlot());
     fire(wrong);
     runUntilReady();
 
