@@ -124,6 +124,11 @@ int main(int argc, char** argv) {
     RegisterScreens(services, flow);
 
     AfterFirstPaint loadSound([&] {
+        if (run.settings.mute) {
+            // A muted lesson never loads the sound stack: nothing can sound, nothing can stall.
+            sound.attach(std::make_unique<SilentSoundSystem>());
+            return;
+        }
         soundThread.start(
             SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());

@@ -123,7 +123,7 @@ else
         dir=$(fresh_game "heard$music" "$music")
         parec -d null.monitor --format=s16le --channels=1 >"$dir/heard.raw" 2>/dev/null &
         local recorder=$!
-        start_game "$dir" --level 1 --stage 1
+        start_game "$dir" --level 1 --stage 1 ${mute:+--mute}
         wait_window Tezra || fail "no play window"
         sleep 1
         [ $# -gt 0 ] && keys "$@"
@@ -142,6 +142,8 @@ print(max((abs(s) for s in samples), default=0))
     if [ "$peak" -gt 1000 ]; then pass "a shot was heard (peak $peak)"; else fail "a shot was not heard (peak $peak)"; fi
     peak_of_game 1
     if [ "$peak" -gt 1000 ]; then pass "the music was heard (peak $peak)"; else fail "no music was heard (peak $peak)"; fi
+    mute=1 peak_of_game 1 4 5 Return
+    if [ "$peak" -lt 100 ]; then pass "--mute: neither the music nor a shot was heard (peak $peak)"; else fail "--mute: something was heard (peak $peak)"; fi
     kill "$server"
 fi
 
