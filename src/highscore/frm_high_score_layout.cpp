@@ -35,10 +35,17 @@ FrmHighScore::FrmHighScore(GameServices& services, Purpose purpose)
     BuildHeading();
     BuildKeyboard();
     if (purpose_ == Purpose::PlayerName) {
-        findChild<QWidget*>("picT")->hide();
+        // The same keyboard asks the name before play: the heading asks for it, and there is no
+        // score to show.
+        for (const char* heading : {"lblT(0)", "lblT(1)"}) {
+            findChild<GameLabel*>(heading)->setCaption(QStringLiteral("はじめるまえに"));
+        }
+        for (const char* heading : {"lblT(2)", "lblT(3)"}) {
+            findChild<GameLabel*>(heading)->setCaption(QStringLiteral("なまえを入れてね"));
+        }
         findChild<QWidget*>("picD1")->hide();
-        findChild<GameLabel*>("lblD(3)")->setCaption(
-            QStringLiteral("なまえを入れてね （10文字まで）"));
+        findChild<GameLabel*>("lblD(3)")->setCaption(QStringLiteral("なまえ （10文字まで）"));
+        findChild<QPushButton*>("cmdOk")->setText(QStringLiteral("OK（はじめる）"));
     }
     mmcOpening = sv.sound.create(DeviceType::WaveAudio, "mmcOpening");
     mmcSound = sv.sound.create(DeviceType::WaveAudio, "mmcSound");
