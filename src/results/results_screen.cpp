@@ -18,6 +18,8 @@ ResultsScreen::ResultsScreen(GameServices& services)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(results_);
     connect(results_, &FrmResults::closed, this, &ResultsScreen::closed);
+    // Centred like the other dialogs, also where no window manager places it.
+    sizeAndCentre(results_->width(), results_->height());
 }
 
 void ResultsScreen::closeRequested() {
