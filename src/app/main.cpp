@@ -80,9 +80,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     const ResolvedSettings resolved = options.settings(DefaultSettingsFiles());
-    if (!resolved.switchError.isEmpty()) {
+    const QString refusal = resolved.switchError.isEmpty()
+                                ? options.playStartRefusal(resolved.settings)
+                                : resolved.switchError;
+    if (!refusal.isEmpty()) {
         const QCoreApplication info(argc, argv);
-        std::fputs(qPrintable(resolved.switchError + '\n' + options.helpText()), stderr);
+        std::fputs(qPrintable(refusal + '\n' + options.helpText()), stderr);
         return 2;
     }
     if (!DisplayNamed(args)) {
