@@ -133,9 +133,11 @@ int main(int argc, char** argv) {
             return;
         }
         soundThread.start(
-            SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
+            SoundPluginPaths(programDir),
+            [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
-            });
+            },
+            run.settings.volume);
     });
     std::unique_ptr<AfterFirstPaint> report;
     if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {
