@@ -57,6 +57,15 @@ int GameCommandLine::stage() const {
     return OneToThree(parser_.value(QStringLiteral("stage")));
 }
 
+QString GameCommandLine::playStartRefusal(const LessonSettings& settings) const {
+    if (!startsAtPlay() || settings.levels.contains(level())) {
+        return {};
+    }
+    return QStringLiteral("--level: level %1 is not among the lesson's levels (%2).")
+        .arg(level())
+        .arg(SettingText(settings, QStringLiteral("levels")));
+}
+
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList args;
     for (int i = 0; i < argc; ++i) {

@@ -20,6 +20,9 @@ class GameCommandLine {
     bool startsAtPlay() const;
     int level() const;
     int stage() const;
+    // Why the game cannot start at play with these settings (a level the lesson does not
+    // allow), as a line for standard error; empty when it can, or when it starts at the title.
+    QString playStartRefusal(const LessonSettings& settings) const;
 
   private:
     QCommandLineParser parser_;

@@ -80,9 +80,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     const ResolvedSettings resolved = options.settings(DefaultSettingsFiles());
-    if (!resolved.switchError.isEmpty()) {
+    const QString refusal = resolved.switchError.isEmpty()
+                                ? options.playStartRefusal(resolved.settings)
+                                : resolved.switchError;
+    if (!refusal.isEmpty()) {
         const QCoreApplication info(argc, argv);
-        std::fputs(qPrintable(resolved.switchError + '\n' + options.helpText()), stderr);
+        std::fputs(qPrintable(refusal + '\n' + options.helpText()), stderr);
         return 2;
     }
     if (!DisplayNamed(args)) {
@@ -130,9 +133,11 @@ int main(int argc, char** argv) {
             return;
         }
         soundThread.start(
-            SoundPluginPaths(programDir), [&sound](std::unique_ptr<SoundSystem> real) {
+            SoundPluginPaths(programDir),
+            [&sound](std::unique_ptr<SoundSystem> real) {
                 sound.attach(real ? std::move(real) : std::make_unique<SilentSoundSystem>());
-            });
+            },
+            run.settings.volume);
     });
     std::unique_ptr<AfterFirstPaint> report;
     if (qEnvironmentVariableIsSet("TEZRA_REPORT_SHOWN")) {

@@ -8,6 +8,7 @@
 #include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 namespace {
 constexpr int kFieldRestTop = 35;
@@ -95,7 +96,7 @@ void FrmTezra::BeginStageClear() {
     stopAllTimers();
     lockControlsForEndSequence();
     StopBgm();
-    if (model_.advanceStage()) {
+    if (model_.advanceStage(sv.run.settings.levels)) {
         BeginAllClear();
         return;
     }

@@ -185,8 +185,8 @@ void PlayModel::clearStage() {
     emit stageCleared(state_.gLevel, state_.gStage);
 }
 
-bool PlayModel::advanceStage() {
-    const Advance next = AdvanceAfterClear(state_.gLevel, state_.gStage);
+bool PlayModel::advanceStage(const std::set<int>& levels) {
+    const Advance next = AdvanceAfterClear(state_.gLevel, state_.gStage, levels);
     state_.gLevel = next.level;
     state_.gStage = next.stage;
     clearTick_ = 0;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QtGlobal>
 #include <array>
+#include <set>
 
 #include "play/judged_shot.h"
 #include "play/play_phase.h"
@@ -49,8 +50,9 @@ class PlayModel : public QObject {
 
     // The last invader of the stage fell; the level and stage are still the cleared one's.
     void clearStage();
-    // Moves the level and stage on past the cleared one; returns whether it was the last.
-    bool advanceStage();
+    // Moves the level and stage on past the cleared one, to the levels the lesson allows; returns
+    // whether it was the last.
+    bool advanceStage(const std::set<int>& levels);
     ClearStep stepStageClear();
     // Play ended with the last stage.
     void beginAllClear();

@@ -49,12 +49,13 @@ Placement PlacementFor(int level, int stage) {
     return moving ? Placement::OneMoving : Placement::One;
 }
 
-Advance AdvanceAfterClear(int level, int stage) {
+Advance AdvanceAfterClear(int level, int stage, const std::set<int>& levels) {
     if (stage < 3) {
         return {level, stage + 1, false};
     }
-    if (level >= 3) {
-        return {3, 1, true};
+    const auto next = levels.upper_bound(level);
+    if (next == levels.end()) {
+        return {level, 1, true};
     }
-    return {level + 1, 1, false};
+    return {*next, 1, false};
 }

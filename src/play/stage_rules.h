@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <set>
 
 // What a level changes on the play screen.
 struct LevelRules {
@@ -32,10 +33,11 @@ std::optional<StageRules> RulesForStage(int stage);
 enum class Placement { None, One, OneMoving, Three, ThreeMoving };
 Placement PlacementFor(int level, int stage);
 
-// The level and stage after clearing one; allClear when the hardest level's last stage is done.
+// The level and stage after clearing one. After a level's last stage play goes on to the next
+// level the lesson allows, passing over the others; allClear when no higher one is allowed.
 struct Advance {
     int level;
     int stage;
     bool allClear;
 };
-Advance AdvanceAfterClear(int level, int stage);
+Advance AdvanceAfterClear(int level, int stage, const std::set<int>& levels = {1, 2, 3});

@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kSampleRate = 44100;
 constexpr int kDiscardFrames = 512;  // about 12 ms of music per step
+// At full volume. FluidSynth's own default leaves the tunes far quieter than the effects.
+constexpr double kMusicGain = 0.5;
 
 // Set while this thread looks for an audio output: a missing sound server or sound card is
 // expected and not worth a word.
@@ -33,9 +35,10 @@ void quietFluidLog() {
 
 }  // namespace
 
-MidiEngine::MidiEngine(MidiOutput output, QStringList soundFonts) {
+MidiEngine::MidiEngine(MidiOutput output, QStringList soundFonts, float gain) {
     quietFluidLog();
-    starter_ = std::thread([this, output, fonts = std::move(soundFonts)] { start(output, fonts); });
+    starter_ = std::thread(
+        [this, output, fonts = std::move(soundFonts), gain] { start(output, fonts, gain); });
 }
 
 MidiEngine::~MidiEngine() {
@@ -66,7 +69,7 @@ QStringList MidiEngine::systemSoundFonts() {
     return fonts;
 }
 
-void MidiEngine::start(MidiOutput output, const QStringList& soundFonts) {
+void MidiEngine::start(MidiOutput output, const QStringList& soundFonts, float gain) {
     settings_ = new_fluid_settings();
     if (!settings_) {
         state_ = State::Silent;
@@ -74,8 +77,7 @@ void MidiEngine::start(MidiOutput output, const QStringList& soundFonts) {
     }
     fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
-    // The default gain leaves the tunes far quieter than the effects.
-    fluid_settings_setnum(settings_, "synth.gain", 0.5);
+    fluid_settings_setnum(settings_, "synth.gain", kMusicGain * gain);
     if (output == MidiOutput::Discard) {
         // Nobody hears it, so spare the effects.
         fluid_settings_setint(settings_, "synth.reverb.active", 0);

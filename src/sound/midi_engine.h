@@ -24,7 +24,8 @@ class MidiEngine {
   public:
     enum class State { Starting, Ready, Silent };
 
-    MidiEngine(MidiOutput output, QStringList soundFonts);
+    // `gain` (0-1) scales the music; at 0 it is silent but plays in its own time all the same.
+    MidiEngine(MidiOutput output, QStringList soundFonts, float gain);
     ~MidiEngine();
     MidiEngine(const MidiEngine&) = delete;
     MidiEngine& operator=(const MidiEngine&) = delete;
@@ -39,7 +40,7 @@ class MidiEngine {
     static QStringList systemSoundFonts();
 
   private:
-    void start(MidiOutput output, const QStringList& soundFonts);
+    void start(MidiOutput output, const QStringList& soundFonts, float gain);
     bool openSpeakers();
     void runDiscard();
     void stopOutput();

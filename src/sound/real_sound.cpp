@@ -1,7 +1,9 @@
 #include "sound/real_sound.h"
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <algorithm>
 #include <atomic>
 
 #include "sound/midi_device.h"
@@ -36,12 +38,22 @@ bool findAudioOutput() {
     return found;
 }
 
+// A volume control is heard on a logarithmic scale: each step down sounds about as much quieter
+// as the last. A plain fraction of the samples would leave 50 barely quieter than 100 and crowd
+// the whole quiet end into the last few steps.
+float gainFor(int volume) {
+    return QAudio::convertVolume(static_cast<float>(std::clamp(volume, 0, 100)) / 100.0F,
+                                 QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
+}
+
 }  // namespace
 
 RealSoundSystem::RealSoundSystem(RealSoundOptions options)
     // Qt would otherwise say "No audio device detected" on every effect played.
     : effectsAudible_(findAudioOutput()),
-      midi_(std::make_shared<MidiEngine>(options.midiOutput, std::move(options.soundFonts))) {}
+      gain_(gainFor(options.volume)),
+      midi_(
+          std::make_shared<MidiEngine>(options.midiOutput, std::move(options.soundFonts), gain_)) {}
 
 RealSoundSystem::~RealSoundSystem() = default;
 
@@ -50,7 +62,7 @@ std::unique_ptr<SoundDevice> RealSoundSystem::create(DeviceType type, const QStr
         return std::make_unique<MidiDevice>(midi_);
     }
     if (effectsAudible_) {
-        return std::make_unique<WaveDevice>(lingering_);
+        return std::make_unique<WaveDevice>(lingering_, gain_);
     }
     return std::make_unique<SilentDevice>();
 }

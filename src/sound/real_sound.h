@@ -10,6 +10,7 @@
 struct RealSoundOptions {
     MidiOutput midiOutput = MidiOutput::Speakers;
     QStringList soundFonts = MidiEngine::systemSoundFonts();
+    int volume = 100;  // effects and music together, 0-100; 100 plays every sound as made
 };
 
 // The game's sound: WAV effects through Qt Multimedia, MIDI music through FluidSynth. Made in an
@@ -30,6 +31,7 @@ class RealSoundSystem : public SoundSystem {
 
   private:
     bool effectsAudible_;
+    float gain_;  // on every sample, effects and music
     std::shared_ptr<MidiEngine> midi_;
     std::shared_ptr<LingeringEffects> lingering_ = std::make_shared<LingeringEffects>();
 };

@@ -7,9 +7,9 @@
 
 // The real sound stack (Qt Multimedia, FluidSynth and all they pull in) lives in a plugin, so
 // that the program starts without it. The plugin exports this one function, which makes a new
-// sound system on the thread that calls it.
+// sound system on the thread that calls it, at the lesson's volume (0-100).
 #define TEZRA_SOUND_PLUGIN_ENTRY "tezra_make_sound_system"
-using MakeSoundSystem = SoundSystem* (*)();
+using MakeSoundSystem = SoundSystem* (*)(int volume);
 
 // Where the plugin may be: beside the program, then in the library folder of an install.
 QStringList SoundPluginPaths(const QString& programDir);

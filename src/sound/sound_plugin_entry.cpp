@@ -5,8 +5,9 @@
 #include "sound/real_sound.h"
 #include "sound/sound_plugin.h"
 
-extern "C" Q_DECL_EXPORT SoundSystem* tezra_make_sound_system() {
+extern "C" Q_DECL_EXPORT SoundSystem* tezra_make_sound_system(int volume) {
     RealSoundOptions options;
+    options.volume = volume;
     // Music rendered with nowhere to go, for measuring the game where there is no audio device.
     if (qEnvironmentVariable("TEZRA_MUSIC_OUTPUT") == QLatin1String("discard")) {
         options.midiOutput = MidiOutput::Discard;

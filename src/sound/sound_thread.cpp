@@ -42,7 +42,7 @@ bool SoundThread::finish() {
     return true;
 }
 
-void SoundThread::start(QStringList paths, Ready ready) {
+void SoundThread::start(QStringList paths, Ready ready, int volume) {
     if (thread_) {
         return;
     }
@@ -55,9 +55,9 @@ void SoundThread::start(QStringList paths, Ready ready) {
     QObject::connect(thread_, &QThread::finished, soundSide, &QObject::deleteLater);
     lane_->soundSide = soundSide;
     thread_->start();
-    lane_->toSound([this, lane = lane_, paths = std::move(paths)] {
+    lane_->toSound([this, lane = lane_, paths = std::move(paths), volume] {
         if (MakeSoundSystem make = LoadSoundPlugin(paths)) {
-            lane->system.reset(make());
+            lane->system.reset(make(volume));
         }
         const bool made = lane->system != nullptr;
         const bool heard = made && lane->system->hasAudioOutput();

@@ -27,10 +27,10 @@ class SoundThread {
     SoundThread(const SoundThread&) = delete;
     SoundThread& operator=(const SoundThread&) = delete;
 
-    // Starts the thread, and later, on the UI thread, hands `ready` a system whose devices pass
-    // everything to the sound thread, or nullptr when no plugin works or the sound server did
-    // not answer in time. Only the first call counts.
-    void start(QStringList paths, Ready ready);
+    // Starts the thread, and later, on the UI thread, hands `ready` a system at `volume` (0-100)
+    // whose devices pass everything to the sound thread, or nullptr when no plugin works or the
+    // sound server did not answer in time. Only the first call counts.
+    void start(QStringList paths, Ready ready, int volume = 100);
 
     // Lets go of the sound and ends the thread; calls made afterwards are dropped. Returns false
     // when the thread is stuck inside the sound server: it is then left behind, and only ending

@@ -40,8 +40,8 @@ bool isWaveFile(const QString& path) {
 
 }  // namespace
 
-WaveDevice::WaveDevice(std::weak_ptr<LingeringEffects> lingering)
-    : lingering_(std::move(lingering)) {}
+WaveDevice::WaveDevice(std::weak_ptr<LingeringEffects> lingering, float gain)
+    : lingering_(std::move(lingering)), gain_(gain) {}
 
 WaveDevice::~WaveDevice() {
     release();
@@ -61,6 +61,9 @@ void WaveDevice::load() {
         return;  // a missing or damaged file is silence
     }
     effect_ = std::make_unique<QSoundEffect>();
+    if (gain_ < 1.0F) {  // at full volume the effect plays exactly as Qt makes it
+        effect_->setVolume(gain_);
+    }
     QSoundEffect* effect = effect_.get();
     doneWatch_ = QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
         if (playedByPlay_ && !effect->isPlaying()) {

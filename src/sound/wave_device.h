@@ -14,10 +14,11 @@ class QSoundEffect;
 // "open" prepares; "prev" and "seek" rewind (stop); "play" plays unless already playing and
 // reports Done when it ends by itself; "stop" stops; "close" lets go of the file. An effect still
 // playing when the device closes, goes or is given another file plays on in `lingering` to its
-// end, or is cut when that has gone. A missing or unplayable file is silence.
+// end, or is cut when that has gone. A missing or unplayable file is silence. `gain` (0-1) scales
+// the effect's samples.
 class WaveDevice : public SoundDevice {
   public:
-    explicit WaveDevice(std::weak_ptr<LingeringEffects> lingering);
+    explicit WaveDevice(std::weak_ptr<LingeringEffects> lingering, float gain = 1.0F);
     ~WaveDevice() override;
 
     void setFileName(const QString& path) override;
@@ -30,6 +31,7 @@ class WaveDevice : public SoundDevice {
     void release();
 
     std::weak_ptr<LingeringEffects> lingering_;
+    float gain_;
     QString fileName_;
     std::unique_ptr<QSoundEffect> effect_;
     QMetaObject::Connection doneWatch_;

@@ -14,6 +14,7 @@
 #include "persist/data_files.h"
 #include "sound/sound_files.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 namespace {
 constexpr int kFirstShortcut = 112;  // F1
@@ -111,6 +112,7 @@ void FrmTezraStart::Form_Load() {
     if (g.gScore < 1) {
         g.gScore = 300;
     }
+    showAllowedLevels();
     mmcPopi->setFileName(g.gAppDir + EffectFile(SoundEffect::Popi));
     SoundPopi();
     // A title left during a shot must not start its successor's demonstration mid-flight.
@@ -136,6 +138,10 @@ void FrmTezraStart::Form_KeyDown(int keyCode, int shift) {
     ChooseLevel(index / 3 + 1, index % 3 + 1);
 }
 
+void FrmTezraStart::AfterModal(ScreenKey) {
+    showAllowedLevels();
+}
+
 void FrmTezraStart::cmdLo_Click() {
     ChooseLevel(1, 1);
 }
@@ -158,7 +164,17 @@ void FrmTezraStart::cmdEnd_Click() {
     emit ended(TitleOutcome::Quit);
 }
 
+void FrmTezraStart::showAllowedLevels() {
+    const std::set<int>& levels = sv.run.settings.levels;
+    cmdLo->setEnabled(levels.contains(1));
+    cmdMid->setEnabled(levels.contains(2));
+    comHigh->setEnabled(levels.contains(3));
+}
+
 void FrmTezraStart::ChooseLevel(int level, int stage) {
+    if (!sv.run.settings.levels.contains(level)) {
+        return;
+    }
     sv.state.gLevel = level;
     sv.state.gStage = stage;
     StartGame();

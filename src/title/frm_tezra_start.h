@@ -27,6 +27,7 @@ class FrmTezraStart : public ScreenWith<GameServices> {
 
     void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
+    void AfterModal(ScreenKey closed) override;
 
     // --- controls -------------------------------------------------------------------------
     QPushButton* cmdVer;
@@ -79,6 +80,8 @@ class FrmTezraStart : public ScreenWith<GameServices> {
   private:
     void buildControls();
     void buildDemo();
+    // Only the levels the lesson allows can be chosen; the teacher may change them meanwhile.
+    void showAllowedLevels();
     void ChooseLevel(int level, int stage);
     void StartGame();
     void SoundPopi();

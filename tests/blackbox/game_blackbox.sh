@@ -64,6 +64,13 @@ if [ "$code" -eq 1 ] && [ "$out" = "no display: Tezra needs a graphical desktop"
 else
     fail "without a display: exit code $code and: $out"
 fi
+out=$(no_display --level 3 --levels 1 2>&1); code=$?
+if [ "$code" -eq 2 ] && [ "$(head -1 <<<"$out")" = "--level: level 3 is not among the lesson's levels (1)." ] &&
+    grep -q -- "--levels <list>" <<<"$out"; then
+    pass "--level 3 --levels 1: refused with the usage and exit code 2"
+else
+    fail "--level 3 --levels 1 gave $code: $out"
+fi
 # A display that names no server: Qt's platform fails for another reason, and must not abort.
 out=$(DISPLAY=:1999 "$game_dir/tezra" 2>&1); code=$?
 if [ "$code" -eq 1 ] && [ "$(tail -1 <<<"$out")" = "no display: Tezra needs a graphical desktop" ] &&
@@ -155,6 +162,23 @@ fi
 check_windows
 stop_games
 
+echo "== A lesson of level 1 only"
+dir=$(fresh_game levels)
+start_game "$dir" --levels 1
+wait_window "Tezra \[ｽﾀｰﾄ\]" || fail "no title"
+sleep 0.5
+keys shift+F7
+sleep 1
+# Still the title alone, with no read-me over or instead of it.
+seen=$(for w in $(xdotool search --onlyvisible --pid "$game" 2>/dev/null); do xdotool getwindowname "$w"; done)
+keys shift+F1
+if [ "$seen" = "Tezra [ｽﾀｰﾄ]" ] && wait_window "Tezra \[読んでね\]"; then
+    pass "--levels 1: Shift+F7 on the title did nothing, Shift+F1 opened the read-me"
+else
+    fail "--levels 1: after Shift+F7 the windows were: ${seen:-none}; or Shift+F1 opened no read-me"
+fi
+stop_games
+
 echo "== A new high score and its name, typed on the on-screen keyboard"
 dir=$(fresh_game name)
 printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"
@@ -244,5 +268,5 @@ else
     fail "$windows_checked windows seen; wrong: ${windows_wrong[*]:-none}"
 fi
 
-echo "$((17 - failures)) passed, $failures failed"
+echo "$((21 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -116,14 +116,15 @@ else
     server=$!
     export PULSE_SERVER=unix:$work/pulse/socket
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    # The loudest sample of what the server played while the game ran for three seconds, in $peak.
+    # The loudest sample of what the server played while the game ran for three seconds, in $peak;
+    # the game is started with $switches.
     peak_of_game() {  # music keys...
         local dir music=$1
         shift
         dir=$(fresh_game "heard$music" "$music")
         parec -d null.monitor --format=s16le --channels=1 >"$dir/heard.raw" 2>/dev/null &
         local recorder=$!
-        start_game "$dir" --level 1 --stage 1 ${mute:+--mute}
+        start_game "$dir" --level 1 --stage 1 ${switches:-}
         wait_window Tezra || fail "no play window"
         sleep 1
         [ $# -gt 0 ] && keys "$@"
@@ -140,9 +141,24 @@ print(max((abs(s) for s in samples), default=0))
     }
     peak_of_game 0 4 5 Return
     if [ "$peak" -gt 1000 ]; then pass "a shot was heard (peak $peak)"; else fail "a shot was not heard (peak $peak)"; fi
+    shot=$peak
     peak_of_game 1
     if [ "$peak" -gt 1000 ]; then pass "the music was heard (peak $peak)"; else fail "no music was heard (peak $peak)"; fi
-    mute=1 peak_of_game 1 4 5 Return
+    music=$peak
+    # The same at --volume 20: heard, and far quieter than at full volume.
+    quieter_than() {  # what loud music keys...
+        local what=$1 loud=$2
+        shift 2
+        switches="--volume 20" peak_of_game "$@"
+        if [ "$peak" -gt 0 ] && [ $((peak * 4)) -lt "$loud" ]; then
+            pass "--volume 20: the $what was heard far quieter (peak $peak against $loud)"
+        else
+            fail "--volume 20: the $what had peak $peak against $loud"
+        fi
+    }
+    quieter_than shot "$shot" 0 4 5 Return
+    quieter_than music "$music" 1
+    switches=--mute peak_of_game 1 4 5 Return
     if [ "$peak" -lt 100 ]; then pass "--mute: neither the music nor a shot was heard (peak $peak)"; else fail "--mute: something was heard (peak $peak)"; fi
     kill "$server"
 fi

@@ -281,6 +281,29 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     EXPECT_FALSE(nav.find(ScreenId::Play));
 }
 
+// A lesson of chosen levels goes from one to the next it allows and ends after the highest.
+TEST_F(FlowTest, ALessonsLevelsEndInTheAllClearAfterTheHighestAllowed) {
+    const Shows briefings = recordShows(ScreenId::Briefing);
+    const Shows allClear = recordShows(ScreenId::AllClear);
+    recordShows(ScreenId::Title);
+    const auto clearLevelOne = [&](std::set<int> levels) {
+        run.settings.levels = std::move(levels);
+        PlayProbe& s = restartEmpty(1, 3);
+        s.model.setLine(0, 1);
+        state.gRest = 1;
+        hitPinned(40, 160);
+        const std::size_t shown = briefings->size() + allClear->size();
+        clock.advanceUntil([&] { return briefings->size() + allClear->size() > shown; }, 20000);
+    };
+    clearLevelOne({1, 3});
+    EXPECT_EQ(*briefings, (std::vector<std::pair<int, int>>{{3, 1}}));
+    EXPECT_TRUE(allClear->empty());
+
+    clearLevelOne({1});
+    EXPECT_EQ(*allClear, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(briefings->size(), 1u);
+}
+
 TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     const Shows gameOver = recordShows(ScreenId::GameOver, [](GameServices& sv) {
         sv.state.gRetryFlag = 1;

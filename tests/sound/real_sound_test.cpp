@@ -29,8 +29,8 @@ bool runUntil(Predicate done, int timeoutMs) {
 }
 
 // Music that runs with no audio device, as on a build machine.
-RealSoundOptions headless() {
-    return {MidiOutput::Discard, MidiEngine::systemSoundFonts()};
+RealSoundOptions headless(int volume = 100) {
+    return {MidiOutput::Discard, MidiEngine::systemSoundFonts(), volume};
 }
 
 void sendEverything(SoundDevice& device) {
@@ -169,36 +169,40 @@ TEST_F(RealSoundTest, AnEffectWhoseDeviceClosesOrGoesPlaysOnTillItEnds) {
     outlived.reset();  // nothing left to play on in: cut
 }
 
+// At volume 0 too: silent music keeps its time, or the game's loop would stall or race.
 TEST_F(RealSoundTest, APiecePlaysToItsEndAndTheGamesLoopRestartsIt) {
     ASSERT_TRUE(writeTinyMidi(file("tune.mid")));  // three notes, 0.3 s
-    // "play" comes while the synthesizer is still starting: it waits for it, not the caller.
-    RealSoundSystem sound(headless());
-    auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
-    std::vector<qint64> doneAt;
-    bool onMainThread = true;
-    QElapsedTimer clock;
-    midi->onDone([&] {
-        doneAt.push_back(clock.elapsed());
-        onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
-        if (doneAt.size() < 2) {
-            midi->command(SoundCommand::Seek);
-            midi->command(SoundCommand::Prev);
-            midi->command(SoundCommand::Play);
-        } else {
-            midi->command(SoundCommand::Close);
-        }
-    });
-    midi->setFileName(file("tune.mid"));
-    clock.start();
-    midi->command(SoundCommand::Open);
-    midi->command(SoundCommand::Play);
+    for (const int volume : {100, 0}) {
+        SCOPED_TRACE(testing::Message() << "volume " << volume);
+        // "play" comes while the synthesizer is still starting: it waits for it, not the caller.
+        RealSoundSystem sound(headless(volume));
+        auto midi = sound.create(DeviceType::Sequencer, "mmcMidi");
+        std::vector<qint64> doneAt;
+        bool onMainThread = true;
+        QElapsedTimer clock;
+        midi->onDone([&] {
+            doneAt.push_back(clock.elapsed());
+            onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+            if (doneAt.size() < 2) {
+                midi->command(SoundCommand::Seek);
+                midi->command(SoundCommand::Prev);
+                midi->command(SoundCommand::Play);
+            } else {
+                midi->command(SoundCommand::Close);
+            }
+        });
+        midi->setFileName(file("tune.mid"));
+        clock.start();
+        midi->command(SoundCommand::Open);
+        midi->command(SoundCommand::Play);
 
-    ASSERT_TRUE(runUntil([&] { return doneAt.size() == 2; }, 2500));
-    EXPECT_TRUE(onMainThread);
-    EXPECT_GE(doneAt[0], 280);              // it really played, in real time
-    EXPECT_GE(doneAt[1] - doneAt[0], 280);  // and the second time from the beginning
-    runUntil([] { return false; }, 400);
-    EXPECT_EQ(doneAt.size(), 2U);  // closed: no more
+        ASSERT_TRUE(runUntil([&] { return doneAt.size() == 2; }, 2500));
+        EXPECT_TRUE(onMainThread);
+        EXPECT_GE(doneAt[0], 280);              // it really played, in real time
+        EXPECT_GE(doneAt[1] - doneAt[0], 280);  // and the second time from the beginning
+        runUntil([] { return false; }, 400);
+        EXPECT_EQ(doneAt.size(), 2U);  // closed: no more
+    }
 }
 
 TEST_F(RealSoundTest, StoppedOrClosedMusicReportsNoDone) {

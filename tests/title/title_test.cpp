@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
@@ -139,6 +140,44 @@ TEST_F(TitleTest, OnlyShiftWithAFunctionKeyStartsAStage) {
     EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{2, 3}}));
     QTest::keyClick(title()->windowHandle(), Qt::Key_F9, Qt::ShiftModifier);
     EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 3}));
+}
+
+TEST_F(TitleTest, OnlyTheLessonsLevelsStartAndTheTitleFollowsTheTeachersChange) {
+    run.settings.levels = {1};
+    state.gReadMeShown = 1;
+    const Shows briefing = recordShows(ScreenId::Briefing);
+    const auto choosable = [this] {
+        QString levels;
+        for (const QPushButton* level : {title()->cmdLo, title()->cmdMid, title()->comHigh}) {
+            levels += level->isEnabled() ? '+' : '-';
+        }
+        return levels;
+    };
+    openTitle();
+    EXPECT_EQ(choosable(), "+--");
+    QTest::keyClick(title()->windowHandle(), Qt::Key_F7, Qt::ShiftModifier);
+    QTest::keyClick(title()->windowHandle(), Qt::Key_F4, Qt::ShiftModifier);
+    EXPECT_TRUE(briefing->empty());
+    QTest::keyClick(title()->windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{1, 1}}));
+
+    // The teacher's screen saves where this test may write.
+    const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    QTest::keyClick(title()->windowHandle(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    Screen* settings = nav.find(ScreenId::Settings);
+    ASSERT_NE(settings, nullptr);
+    for (const char* box : {"chkLevel(1)", "chkLevel(3)"}) {
+        QAbstractButton* level = settings->findChild<QAbstractButton*>(box);
+        QTest::mouseClick(level, Qt::LeftButton, Qt::NoModifier, QPoint(6, level->height() / 2));
+    }
+    QTest::mouseClick(settings->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+    hadConfigHome ? qputenv("XDG_CONFIG_HOME", configHome) : qunsetenv("XDG_CONFIG_HOME");
+    ASSERT_FALSE(nav.isShown(ScreenId::Settings));
+    EXPECT_EQ(choosable(), "--+");
+    QTest::keyClick(title()->windowHandle(), Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 1}));
 }
 
 TEST_F(TitleTest, OnlyCtrlShiftKAndSOpenTheTeachersScreens) {
