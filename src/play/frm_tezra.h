@@ -185,6 +185,7 @@ class FrmTezra : public ScreenWith<GameServices> {
 
     void buildControls();
     void buildKeypad();
+    void nameForScreenReaders();
     void buildTimers();
     void buildSoundDevices();
     // The effect devices, each with its control's name and the effect it plays.

@@ -40,6 +40,7 @@ FrmTezra::FrmTezra(GameServices& services)
     }
     buildTimers();
     buildSoundDevices();
+    nameForScreenReaders();
 }
 
 FrmTezra::~FrmTezra() = default;
@@ -162,6 +163,24 @@ void FrmTezra::buildControls() {
     connect(cmdChange, &QPushButton::clicked, this, [this] { cmdChange_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+}
+
+void FrmTezra::nameForScreenReaders() {
+    // A value label is spoken as its number, followed by what the number means.
+    lblLevel->setAccessibleDescription("レベル");
+    lblStage->setAccessibleDescription("ステージ");
+    lblHiScore->setAccessibleDescription("ハイスコア");
+    lblHiName->setAccessibleDescription("ハイスコアの人の名前");
+    lblRest->setAccessibleDescription("のこりのインベーダー");
+    lblScore->setAccessibleDescription("とくてん");
+    lblAngle->setAccessibleDescription("赤い線から何度か、入力した角度");
+    Frame1->setAccessibleName("BGM");
+    optOnOff[1]->setAccessibleName("BGM オン");
+    optOnOff[0]->setAccessibleName("BGM オフ");
+    picMain->setAccessibleName("ゲームのフィールド");
+    picMain->setAccessibleDescription("数字で角度を入れて、エンターキーで発射します");
+    cmdHelp->setAccessibleName("ヘルプ");
+    cmdHelp->setAccessibleDescription("遊び方を見ます");
 }
 
 void FrmTezra::buildKeypad() {
