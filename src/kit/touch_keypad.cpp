@@ -20,7 +20,7 @@ QPushButton* TouchKeypad::addKey(int row, int column, const Key& key, const QFon
                         cells.width() - 2 * gap_, keySize_);
     button->setFont(font);
     button->setAccessibleName(key.accessibleName);
-    // A touch must not move the focus: the window's controls keep it, as with the keyboard.
+    // Out of the Tab order and the focus: the window keeps its own, as with the keyboard.
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, key] { send(key.key, key.text); });
     return button;
