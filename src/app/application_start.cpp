@@ -40,8 +40,8 @@ bool DisplayNamed(const QStringList& args) {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv,
-                                              std::optional<int> askedScale) {
+std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv, std::optional<int> askedScale,
+                                              QSize play) {
     ApplyWholeScaling(askedScale);
     auto app = Construct(argc, argv);
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -52,7 +52,8 @@ std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv,
     // only once it is made; so an application made at too large a factor is made again at the
     // largest one that fits. Only --scale costs this; an X call of our own beforehand would
     // work on X alone.
-    const int fits = FittingScale(*askedScale, screen->availableGeometry().size() * *askedScale);
+    const int fits =
+        FittingScale(*askedScale, screen->availableGeometry().size() * *askedScale, play);
     if (fits == *askedScale) {
         return app;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QSize>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -13,7 +14,8 @@ inline constexpr char kNoDisplayLine[] = "no display: Tezra needs a graphical de
 bool DisplayNamed(const QStringList& args);
 
 // Makes the application object at the whole factor the command line asks for, capped to what
-// fits the screen (saying so in one line). When the platform cannot start at all (a display that
-// does not answer), the program ends with the no-display line and exit code 1.
-std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv,
-                                              std::optional<int> askedScale);
+// fits the screen for a play window of client size `play` (saying so in one line). When the
+// platform cannot start at all (a display that does not answer), the program ends with the
+// no-display line and exit code 1.
+std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv, std::optional<int> askedScale,
+                                              QSize play);

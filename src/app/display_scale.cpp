@@ -1,9 +1,8 @@
 #include "app/display_scale.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
-
-#include "play/frm_tezra.h"
 
 namespace {
 // Room for the window system's title bar and borders, which do not grow with the factor.
@@ -22,11 +21,10 @@ std::optional<int> WholeScaleFactor(std::optional<int> asked, const QByteArray& 
     return std::clamp(static_cast<int>(std::lround(given)), 1, 8);
 }
 
-int FittingScale(int asked, QSize available) {
+int FittingScale(int asked, QSize available, QSize play) {
     int factor = std::max(asked, 1);
-    while (factor > 1 &&
-           (FrmTezra::kClientWidth * factor + kFrameAllowance.width() > available.width() ||
-            FrmTezra::kClientHeight * factor + kFrameAllowance.height() > available.height())) {
+    while (factor > 1 && (play.width() * factor + kFrameAllowance.width() > available.width() ||
+                          play.height() * factor + kFrameAllowance.height() > available.height())) {
         --factor;
     }
     return factor;

@@ -20,6 +20,7 @@
 #include "kit/screen.h"
 #include "kit/single_instance.h"
 #include "persist/game_folders.h"
+#include "play/frm_tezra.h"
 #include "sound/deferred_sound.h"
 #include "sound/silent_sound.h"
 #include "sound/sound_plugin.h"
@@ -92,7 +93,8 @@ int main(int argc, char** argv) {
         std::fputs(kNoDisplayLine, stderr);
         return 1;
     }
-    const std::unique_ptr<QApplication> app = MakeApplication(argc, argv, resolved.settings.scale);
+    const std::unique_ptr<QApplication> app = MakeApplication(
+        argc, argv, resolved.settings.scale, FrmTezra::ClientSize(resolved.settings.keypad));
     QApplication::setApplicationName("Tezra");
     QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));

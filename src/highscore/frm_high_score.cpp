@@ -38,7 +38,9 @@ void FrmHighScore::RefreshKeyCaptions() {
     for (std::size_t array = 0; array < keys_.size(); ++array) {
         const QString& chars = mKeyChars[array][static_cast<std::size_t>(mKanaSet)];
         for (std::size_t i = 0; i < keys_[array].size(); ++i) {
-            keys_[array][i]->setText(chars.at(static_cast<qsizetype>(i)));
+            const QChar c = chars.at(static_cast<qsizetype>(i));
+            keys_[array][i]->setText(c);
+            keys_[array][i]->setAccessibleName(SpokenKey(c));
         }
     }
 }

@@ -65,6 +65,7 @@ void FrmHighScore::BuildHeading() {
     new GameLabel(picD1, "lblD(2)", "とくてん", {3, 17, 44, 12}, PGothicFont(8.25), Qt::black);
     lblPoint = new GameLabel(picD1, "lblPoint", "", {56, 11, 104, 24}, GothicFont(14.25, true),
                              kMagenta, kBlack, Qt::AlignCenter);
+    lblPoint->setAccessibleDescription("とくてん");
 
     QWidget* picD = MakePanel(this, "picD", {40, 72, 329, 65}, kNavy);
     new GameLabel(picD, "lblD(3)", "あなたの名前を記ろくします。 （10文字まで）", {43, 2, 242, 13},
@@ -73,6 +74,7 @@ void FrmHighScore::BuildHeading() {
     lblName = new GameLabel(picD, "lblName", "", {48, 24, 232, 25}, GothicFont(14.25, true),
                             system.color(QPalette::Text), system.color(QPalette::Base),
                             Qt::AlignLeft | Qt::AlignVCenter);
+    lblName->setAccessibleDescription("記ろくする名前");
 
     MakeImage(this, "imgD(0)", ChampionInvaderIcon(), 4, 88);
     MakeImage(this, "imgD(1)", StarInvaderIcon(), 375, 88);
@@ -83,6 +85,7 @@ void FrmHighScore::BuildKeyboard() {
     // The input method stays on for the panel that holds the focus, whatever key was clicked.
     picKey->setAttribute(Qt::WA_InputMethodEnabled);
     picKey->setFocusPolicy(Qt::ClickFocus);
+    picKey->setAccessibleName("名前の文字のキーボード");
     new GameLabel(picKey, "lblD(0)", "マウスで文字をえらんでね", {10, 6, 147, 12}, PGothicFont(9),
                   Qt::black);
 

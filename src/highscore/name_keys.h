@@ -23,3 +23,6 @@ const std::array<KeyArray, kKeyArrays>& KeyArrays();
 
 // Where key `index` of an array stands in the keyboard panel.
 QPoint KeyPosition(QPoint origin, int index);
+
+// What a screen reader says for a key's character: a symbol in words, anything else as it is.
+QString SpokenKey(QChar character);

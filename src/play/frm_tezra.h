@@ -9,6 +9,7 @@
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
+#include "kit/touch_keypad.h"
 #include "play/play_model.h"
 #include "sound/sound_device.h"
 #include "sound/sound_files.h"
@@ -25,6 +26,9 @@ class FrmTezra : public ScreenWith<GameServices> {
     static constexpr const char* kName = "frmTezra";
     static constexpr int kClientWidth = 634;
     static constexpr int kClientHeight = 449;
+
+    // The window's client size, with the touch keys beside the controls or without them.
+    static QSize ClientSize(bool keypad);
 
     explicit FrmTezra(GameServices& services);
     ~FrmTezra() override;
@@ -83,6 +87,7 @@ class FrmTezra : public ScreenWith<GameServices> {
     QPushButton* cmdChange;
     QPushButton* cmdEnd;
     QPushButton* cmdHelp;
+    TouchKeypad* keypad_ = nullptr;  // only with the keypad setting
 
     // --- timers ---------------------------------------------------------------------------
     std::array<GameTimer*, 3> tmrInv;  // each invader's walk
@@ -179,6 +184,8 @@ class FrmTezra : public ScreenWith<GameServices> {
     void mmcMidi_Done();
 
     void buildControls();
+    void buildKeypad();
+    void nameForScreenReaders();
     void buildTimers();
     void buildSoundDevices();
     // The effect devices, each with its control's name and the effect it plays.

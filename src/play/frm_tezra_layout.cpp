@@ -6,6 +6,7 @@
 #include "kit/fonts.h"
 #include "play/frm_tezra.h"
 #include "play/prompts.h"
+#include "state/run_memory.h"
 
 namespace {
 // Children of the field are placed in its drawing area, inside the border.
@@ -17,15 +18,29 @@ GameLabel* autoSized(GameLabel* label) {
     label->setAutoSize(true);
     return label;
 }
+
+// Keys a child's finger hits surely: 1 to 9 as on a telephone, 0 and the clearing key below
+// them, and a wide fire key at the bottom.
+constexpr int kKeySize = 64;
+constexpr int kKeyGap = 8;
+constexpr QSize kKeypadSize = TouchKeypad::GridSize(5, 3, kKeySize, kKeyGap);
 }  // namespace
+
+QSize FrmTezra::ClientSize(bool keypad) {
+    return {kClientWidth + (keypad ? kKeypadSize.width() : 0), kClientHeight};
+}
 
 FrmTezra::FrmTezra(GameServices& services)
     : ScreenWith(services, ScreenId::Play, kName), model_(sv.state, sv.random, sv.clock) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();
+    if (sv.run.settings.keypad) {
+        buildKeypad();
+    }
     buildTimers();
     buildSoundDevices();
+    nameForScreenReaders();
 }
 
 FrmTezra::~FrmTezra() = default;
@@ -148,6 +163,49 @@ void FrmTezra::buildControls() {
     connect(cmdChange, &QPushButton::clicked, this, [this] { cmdChange_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+}
+
+void FrmTezra::nameForScreenReaders() {
+    // A value label is spoken as its number, followed by what the number means.
+    lblLevel->setAccessibleDescription("レベル");
+    lblStage->setAccessibleDescription("ステージ");
+    lblHiScore->setAccessibleDescription("ハイスコア");
+    lblHiName->setAccessibleDescription("ハイスコアの人の名前");
+    lblRest->setAccessibleDescription("のこりのインベーダー");
+    lblScore->setAccessibleDescription("とくてん");
+    lblAngle->setAccessibleDescription("赤い線から何度か、入力した角度");
+    Frame1->setAccessibleName("BGM");
+    optOnOff[1]->setAccessibleName("BGM オン");
+    optOnOff[0]->setAccessibleName("BGM オフ");
+    picMain->setAccessibleName("ゲームのフィールド");
+    picMain->setAccessibleDescription("数字で角度を入れて、エンターキーで発射します");
+    cmdHelp->setAccessibleName("ヘルプ");
+    cmdHelp->setAccessibleDescription("遊び方を見ます");
+}
+
+void FrmTezra::buildKeypad() {
+    keypad_ = new TouchKeypad(this, kKeySize, kKeyGap, kDarkGreen);
+    keypad_->setObjectName("keypad");
+    keypad_->setGeometry(
+        QRect({kClientWidth, (kClientHeight - kKeypadSize.height()) / 2}, kKeypadSize));
+    keypad_->setAccessibleName("数字のキー");
+    const QFont large = GothicFont(20.25, true);
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString d = QString::number(digit);
+        const TouchKeypad::Key key{d, d, static_cast<Qt::Key>(Qt::Key_0 + digit), d};
+        QPushButton* button = digit == 0
+                                  ? keypad_->addKey(3, 0, key, large, 2)
+                                  : keypad_->addKey((digit - 1) / 3, (digit - 1) % 3, key, large);
+        button->setObjectName(QString("keypad(%1)").arg(digit));
+    }
+    // The keyboard's Backspace clears the typed angle, and Enter fires it.
+    QPushButton* clear =
+        keypad_->addKey(3, 2, {"けす", "けす", Qt::Key_Backspace, "\b"}, GothicFont(14.25, true));
+    clear->setObjectName("keypadClear");
+    clear->setAccessibleDescription("入力した角度を消します");
+    QPushButton* fire = keypad_->addKey(4, 0, {"発射", "発射", Qt::Key_Return, "\r"}, large, 3);
+    fire->setObjectName("keypadFire");
+    fire->setAccessibleDescription("入力した角度で発射します");
 }
 
 void FrmTezra::buildTimers() {

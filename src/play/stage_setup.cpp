@@ -17,7 +17,8 @@ void FrmTezra::Form_Load() {
 
 void FrmTezra::InitPlayScreen() {
     GameState& g = sv.state;
-    sizeAndCentre(kClientWidth, kClientHeight);
+    const QSize client = ClientSize(keypad_ != nullptr);
+    sizeAndCentre(client.width(), client.height());
     g.gTwipsMin = g.gTwipsX > g.gTwipsY ? g.gTwipsY : g.gTwipsX;
     // The field stays 635 x 354 pixels; the factors only differ on exotic displays.
     picMain->move(static_cast<int>(std::floor((kClientWidth - picMain->width()) / 2.0)),

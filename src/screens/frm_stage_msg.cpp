@@ -101,6 +101,8 @@ void FrmStageMsg::buildHeadings() {
                              kWhite, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
     lblStage = new GameLabel(picM[1], "lblStage", "", {132, 0, 40, 35}, GothicFont(20.25, true),
                              kWhite, std::nullopt, Qt::AlignHCenter | Qt::AlignTop);
+    lblLevel->setAccessibleDescription("レベル");
+    lblStage->setAccessibleDescription("ステージ");
 }
 
 void FrmStageMsg::buildMessages() {

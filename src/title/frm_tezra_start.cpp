@@ -56,6 +56,13 @@ void FrmTezraStart::buildControls() {
     comHigh = MakeButton(picD, "comHigh", "むずかしい", {338, 6, 105, 41}, levelFont,
                          SmallInvaderIcon(0));
 
+    // Half-width kana and spaced letters are spoken as the words they show.
+    cmdVer->setAccessibleName("バージョン情報");
+    cmdMid->setAccessibleName("ふつう");
+    for (QPushButton* level : {cmdLo, cmdMid, comHigh}) {
+        level->setAccessibleDescription("このレベルでゲームをはじめます");
+    }
+
     connect(cmdVer, &QPushButton::clicked, this, [this] { cmdVer_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
     connect(cmdLo, &QPushButton::clicked, this, [this] { cmdLo_Click(); });

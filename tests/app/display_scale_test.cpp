@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "play/frm_tezra.h"
 
 TEST(WholeScaleFactor, TheSwitchWinsAndAnyOtherFactorBecomesWhole) {
     EXPECT_EQ(WholeScaleFactor(3, "1.5"), 3);
@@ -16,12 +17,16 @@ TEST(WholeScaleFactor, TheSwitchWinsAndAnyOtherFactorBecomesWhole) {
 }
 
 TEST(FittingScale, TheLargestWholeFactorAtWhichThePlayWindowAndItsFrameFit) {
-    EXPECT_EQ(FittingScale(3, {1920, 1040}), 2);  // a full-HD screen less a panel: too low for 3
-    EXPECT_EQ(FittingScale(2, {1920, 1040}), 2);
-    EXPECT_EQ(FittingScale(3, {1024, 768}), 1);
-    EXPECT_EQ(FittingScale(8, {3840, 2160}), 4);
-    EXPECT_EQ(FittingScale(2, {634 * 2 + 15, 2000}), 1);  // one pixel short of room for a frame
-    EXPECT_EQ(FittingScale(3, {200, 100}), 1);            // never below one
+    const QSize play = FrmTezra::ClientSize(false);
+    EXPECT_EQ(FittingScale(3, {1920, 1040}, play), 2);  // a full-HD screen less a panel: too low
+    EXPECT_EQ(FittingScale(2, {1920, 1040}, play), 2);
+    EXPECT_EQ(FittingScale(3, {1024, 768}, play), 1);
+    EXPECT_EQ(FittingScale(8, {3840, 2160}, play), 4);
+    EXPECT_EQ(FittingScale(2, {634 * 2 + 15, 2000}, play), 1);  // one pixel short of a frame
+    EXPECT_EQ(FittingScale(3, {200, 100}, play), 1);            // never below one
+    // The touch keys widen the window: twice as large it no longer fits where it did.
+    EXPECT_EQ(FittingScale(2, {1600, 1000}, play), 2);
+    EXPECT_EQ(FittingScale(2, {1600, 1000}, FrmTezra::ClientSize(true)), 1);
 }
 
 TEST(GameCommandLine, ReadsItsSwitchesAndIgnoresEverythingElse) {

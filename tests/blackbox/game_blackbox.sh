@@ -249,6 +249,28 @@ else
 fi
 stop_games
 
+echo "== The touch keys: 9, 0 and 「発射」 clicked fire a shot typed 90"
+dir=$(fresh_game keypad)
+printf ' 9999\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"  # no name entry at the end
+start_game "$dir" --level 1 --stage 1 --keypad
+wait_window Tezra || fail "no play window"
+sleep 1
+click 818 224  # "9", in the keypad right of the field
+click 710 296  # "0"
+click 746 368  # "発射"
+sleep 0.3
+import -window root "${TEZRA_SHOTS:-$work}/keypad_fan.png" 2>/dev/null
+sleep 3  # the shot, its judgement and what follows it
+click 596 436  # "おわり"
+ended_within "$game" 3
+typed=$(tail -n +2 "$dir/results.csv" 2>/dev/null | tr -d '\r' | awk -F, '{ printf "%s ", $6 }')
+if [ "$typed" = "90 " ]; then
+    pass "the touch keys fired one shot, typed 90"
+else
+    fail "after the touch keys results.csv holds: $(cat "$dir/results.csv" 2>&1)"
+fi
+stop_games
+
 echo "== --scale larger than the screen"
 dir=$(fresh_game scale)
 start_game "$dir" --scale 3 --level 1 --stage 1
@@ -268,5 +290,5 @@ else
     fail "$windows_checked windows seen; wrong: ${windows_wrong[*]:-none}"
 fi
 
-echo "$((21 - failures)) passed, $failures failed"
+echo "$((22 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

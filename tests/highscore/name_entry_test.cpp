@@ -73,7 +73,7 @@ TEST_F(NameEntryTest, LoadTakesTheScoreOverAndLaysTheKeyboardOut) {
     EXPECT_EQ(button("cmdKey1(50)")->text(), kIdeographicSpace);
 }
 
-TEST_F(NameEntryTest, EveryKeyTypesItsOwnCharacterInBothSets) {
+TEST_F(NameEntryTest, EveryKeyTypesItsOwnCharacterAndSaysItInBothSets) {
     const auto keys =
         entry->findChildren<QPushButton*>(QRegularExpression(R"(^cmdKey\d?\(\d+\)$)"));
     ASSERT_EQ(keys.size(), 135);
@@ -81,6 +81,11 @@ TEST_F(NameEntryTest, EveryKeyTypesItsOwnCharacterInBothSets) {
         for (QPushButton* key : keys) {
             QTest::mouseClick(key, Qt::LeftButton);
             ASSERT_EQ(name(), key->text()) << key->objectName().toStdString();
+            // A screen reader says the key's letter, or its symbol in words.
+            const QString spoken = key->accessibleName();
+            EXPECT_TRUE(spoken == key->text() ? key->text().at(0).isLetterOrNumber()
+                                              : spoken.size() > 1)
+                << key->objectName().toStdString();
             click("cmdDel");
         }
         click("cmdKana");
