@@ -60,6 +60,7 @@ void FrmTezra::cmdShoot_Click() {
     SoundPo();
     g.gTarget = TargetSlot(g, model_.aimedDirection());
     model_.fire();
+    answer_.reset();
     cmdShoot->hide();
     picMain->setFocus();
     lblMsg[0]->hide();
@@ -87,7 +88,7 @@ void FrmTezra::ShowStatus() {
 
 void FrmTezra::RedrawField() {
     picMain->cls();
-    for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw}) {
+    for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw, lblAnswer}) {
         label->hide();
     }
     if (sv.state.gLevel == 1) {

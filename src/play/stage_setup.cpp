@@ -99,6 +99,7 @@ void FrmTezra::NextRound() {
     }
     g.gInputAngle = 0;
     ShowInputAngle();
+    answer_.reset();
     for (QLabel* image : imgInv) {
         image->hide();
     }
