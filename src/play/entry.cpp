@@ -60,7 +60,6 @@ void FrmTezra::cmdShoot_Click() {
     SoundPo();
     g.gTarget = TargetSlot(g, model_.aimedDirection());
     model_.fire();
-    answer_.reset();
     cmdShoot->hide();
     picMain->setFocus();
     lblMsg[0]->hide();

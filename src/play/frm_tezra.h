@@ -117,7 +117,7 @@ class FrmTezra : public ScreenWith<GameServices> {
     QImage savedPicture_;
     QImage blankPicture_;
     std::array<QString, 2> overText_;
-    // The missed shot whose answer the field shows until the next shot or round.
+    // The last missed shot: the miss follow-up draws its answer again when it clears the field.
     std::optional<JudgedShot> answer_;
 
     // --- set-up (stage_setup.cpp) ---------------------------------------------------------

@@ -99,7 +99,6 @@ void FrmTezra::NextRound() {
     }
     g.gInputAngle = 0;
     ShowInputAngle();
-    answer_.reset();
     for (QLabel* image : imgInv) {
         image->hide();
     }
