@@ -23,12 +23,13 @@ class LessonPlayTest : public PlayStepsTest {
     bool fieldShowsPicture() {
         const QImage shown = play().picMain->grab().toImage().convertToFormat(QImage::Format_RGB32);
         int red = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
+        int all = 0;
+        for (int y = 0; y < shown.height(); y += 2) {
+            for (int x = 0; x < shown.width(); x += 2, ++all) {
                 red += shown.pixel(x, y) == kRed.rgb();
             }
         }
-        return red * 2 < shown.width() * shown.height();
+        return red * 2 < all;
     }
 };
 
