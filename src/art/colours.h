@@ -19,6 +19,7 @@ inline const QColor kMidGrey(128, 128, 128);
 inline const QColor kEntryGrey(80, 80, 80);
 inline const QColor kDarkGrey(64, 64, 64);
 inline const QColor kPink(255, 128, 255);
+inline const QColor kOrange(255, 160, 0);
 inline const QColor kPurple(192, 0, 192);
 inline const QColor kPromptPurple(128, 0, 128);
 inline const QColor kBlinkPurple(127, 0, 127);

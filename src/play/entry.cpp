@@ -87,7 +87,7 @@ void FrmTezra::ShowStatus() {
 
 void FrmTezra::RedrawField() {
     picMain->cls();
-    for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw}) {
+    for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw, lblAnswer}) {
         label->hide();
     }
     if (sv.state.gLevel == 1) {

@@ -1,5 +1,6 @@
 #include "play/field_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "art/colours.h"
@@ -11,6 +12,8 @@
 namespace {
 constexpr int kArrowRadius = 250;
 constexpr int kArrowStroke = 10;
+// Wider than the fan and the inner scale, inside the miss message.
+constexpr int kAnswerArcRadius = 110;
 
 QPointF polar(double r, double angle) {
     return {AngleX(r, angle), AngleY(r, angle)};
@@ -57,6 +60,18 @@ void DrawProtractor(FieldCanvas& field) {
     }
     for (int a : {0, 90, 180}) {
         radial(a, 290, 311, kWhite);
+    }
+}
+
+void DrawAnswerAngle(FieldCanvas& field, int lineAngle, int answer) {
+    field.line({0, 0}, polar(kFieldRadius, answer), kOrange);
+    const int from = std::min(lineAngle, answer);
+    const int to = std::max(lineAngle, answer);
+    // Arcs take screen angles: on the mirrored field a direction shows at 180 degrees less it.
+    if (field.scaleWidth() < 0) {
+        field.arc({0, 0}, kAnswerArcRadius, kOrange, 180 - to, 180 - from);
+    } else {
+        field.arc({0, 0}, kAnswerArcRadius, kOrange, from, to);
     }
 }
 

@@ -34,6 +34,10 @@ void DrawStarburst(FieldCanvas& field, RandomSource& rnd, float x, float y,
 // The protractor around the cannon: a cyan inner scale and white marks along the rim.
 void DrawProtractor(FieldCanvas& field);
 
+// The right angle after a miss, in the answer's colour: a line from the cannon to the rim in
+// direction `answer` and an arc between it and the red line at `lineAngle`.
+void DrawAnswerAngle(FieldCanvas& field, int lineAngle, int answer);
+
 // The arrow of the moving red line at `lineAngle` that says which way to count: a white arc of
 // ten degrees inside the rim from the line, `direction` 1 counter-clockwise or -1 clockwise,
 // with an arrowhead at its far end.

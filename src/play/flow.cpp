@@ -43,6 +43,7 @@ void FrmTezra::tmrAfterMiss_Timer() {
         if (sv.state.gStage == 3) {
             DrawCountArrow();
         }
+        DrawAnswer();
     }
     if (!tick.done) {
         tmrAfterMiss->setEnabled(true);

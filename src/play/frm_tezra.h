@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
@@ -78,6 +79,7 @@ class FrmTezra : public ScreenWith<GameServices> {
     GameLabel* lblHitMsg;
     GameLabel* lblHitAngle;
     GameLabel* lblHitPoint;
+    GameLabel* lblAnswer;  // after a miss, with show-answer: the right angle and how far off
     std::array<GameLabel*, 2> lblClearMsg;
     std::array<GameLabel*, 2> lblOverMsg;
     QWidget* picInp;
@@ -120,6 +122,8 @@ class FrmTezra : public ScreenWith<GameServices> {
     QImage savedPicture_;
     QImage blankPicture_;
     std::array<QString, 2> overText_;
+    // The last missed shot: the miss follow-up draws its answer again when it clears the field.
+    std::optional<JudgedShot> answer_;
 
     // --- set-up (stage_setup.cpp) ---------------------------------------------------------
     void InitPlayScreen();
@@ -150,9 +154,14 @@ class FrmTezra : public ScreenWith<GameServices> {
     void tmrS_Timer();
     // The shot's end: the burst invader, its points and the score, or the miss burst.
     void ShowHit(int slot, const Award& award);
-    void ShowMiss(int direction, bool endsGame);
+    void ShowMiss(const ShotTick& tick);
     void ShowHitMessage();
     void DrawMissBurst(float x, float y);
+
+    // --- answer (answer.cpp) --------------------------------------------------------------
+    void ShowAnswer(const JudgedShot& shot);
+    // Draws the answer kept in answer_, if any, on the field as it is now.
+    void DrawAnswer();
 
     // --- approach (approach.cpp) ----------------------------------------------------------
     void tmrInv_Timer(int index);

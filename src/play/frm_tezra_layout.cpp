@@ -31,7 +31,8 @@ QSize FrmTezra::ClientSize(bool keypad) {
 }
 
 FrmTezra::FrmTezra(GameServices& services)
-    : ScreenWith(services, ScreenId::Play, kName), model_(sv.state, sv.random, sv.clock) {
+    : ScreenWith(services, ScreenId::Play, kName),
+      model_(sv.state, sv.random, sv.clock, sv.run.settings) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();
@@ -128,7 +129,12 @@ void FrmTezra::buildControls() {
                                 GothicFont(9.75), kCyan, std::nullopt, Qt::AlignCenter);
     lblHitPoint->setMinimumWidth(22);
     lblHitPoint->setAutoSize(true);
-    for (GameLabel* label : {lblHitMsg, lblHitAngle, lblHitPoint}) {
+    // Under the horizon, beside the Earth, where no invader stands; dark for contrast on grey.
+    lblAnswer = new GameLabel(picMain, "lblAnswer", "", inField(6, 329, 0, 0), GothicFont(13.5),
+                              kOrange, kBlack, Qt::AlignCenter);
+    lblAnswer->setMargin(1);
+    lblAnswer->setAutoSize(true);
+    for (GameLabel* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblAnswer}) {
         label->hide();
     }
     lblClearMsg[0] = new GameLabel(picMain, "lblClearMsg(0)", "ステージ クリア",

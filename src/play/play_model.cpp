@@ -1,6 +1,7 @@
 #include "play/play_model.h"
 
 #include "kit/clock.h"
+#include "persist/lesson_settings.h"
 #include "play/approach_rules.h"
 #include "play/flow_rules.h"
 #include "play/stage_rules.h"
@@ -12,12 +13,15 @@ constexpr int kMissPenalty = 30;
 // An invader's step towards the Earth, and the distance at which it has reached it.
 constexpr int kStep = 3;
 constexpr int kEarthReached = 18;
+// In practice an invader marks time where it was placed, at a calm pace.
+constexpr int kMarkTimeMs = 400;
 // The game-over message's typing, with the pause after it.
 constexpr int kTypeTicks = 50;
 }  // namespace
 
-PlayModel::PlayModel(GameState& state, RandomSource& random, Clock& clock)
-    : state_(state), random_(random), clock_(clock) {}
+PlayModel::PlayModel(GameState& state, RandomSource& random, Clock& clock,
+                     const LessonSettings& settings)
+    : state_(state), random_(random), clock_(clock), settings_(settings) {}
 
 void PlayModel::setPhase(PlayPhase phase) {
     if (phase_ == phase) {
@@ -76,11 +80,13 @@ ShotTick PlayModel::stepShot() {
         tick.award = judgeHit();
         hitTick_ = 0;
         setPhase(PlayPhase::HitFollowUp);
-    } else if (judgeMiss()) {
-        tick.endsGame = true;
     } else {
-        missTick_ = 0;
-        setPhase(PlayPhase::MissFollowUp);
+        tick.missed = judgeMiss();
+        tick.endsGame = state_.gScore == 0 && !settings_.practice;
+        if (!tick.endsGame) {
+            missTick_ = 0;
+            setPhase(PlayPhase::MissFollowUp);
+        }
     }
     return tick;
 }
@@ -105,7 +111,8 @@ MissFollowUpTick PlayModel::stepMissFollowUp() {
     const MissFollowUp ticks = MissFollowUpFor(state_.gLevel);
     MissFollowUpTick tick;
     if (missTick_ <= ticks.lastShakeTick) {
-        tick.shake = missTick_ % 2 == 1 ? -2 : 2;
+        // Calm: the field stays put; the ticks keep the follow-up's length.
+        tick.shake = settings_.calm ? 0 : missTick_ % 2 == 1 ? -2 : 2;
     } else if (missTick_ == ticks.putBackTick) {
         tick.putBack = true;
     } else if (missTick_ == ticks.endTick) {
@@ -134,14 +141,17 @@ Award PlayModel::judgeHit() {
     return award;
 }
 
-bool PlayModel::judgeMiss() {
+JudgedShot PlayModel::judgeMiss() {
     GameState& g = state_;
     const Int32 before = g.gScore;
-    const Int32 left = g.gScore - kMissPenalty;
-    g.gScore = left < 0 ? Int32(0) : left;
+    if (!settings_.practice) {
+        const Int32 left = g.gScore - kMissPenalty;
+        g.gScore = left < 0 ? Int32(0) : left;
+    }
     // No invader was hit: the one the child had to answer is the nearest.
-    emit shotJudged(judged(NearestSlot(g), false, g.gScore - before));
-    return g.gScore == 0;
+    const JudgedShot shot = judged(NearestSlot(g), false, g.gScore - before);
+    emit shotJudged(shot);
+    return shot;
 }
 
 ApproachTick PlayModel::stepApproach(int slot) {
@@ -151,6 +161,12 @@ ApproachTick PlayModel::stepApproach(int slot) {
     tick.angle = g.gInvAngle[slot];
     tick.band = DistanceBand(tick.distance);
     tick.frame = invFrame_[slot];
+    if (settings_.practice) {
+        // No time pressure: no step nearer and no footsteps, only the walking pictures.
+        tick.interval = kMarkTimeMs;
+        invFrame_[slot] = (invFrame_[slot] + 1) % 2;
+        return tick;
+    }
     tick.interval = ApproachInterval(g.gLevel, slot, nearSlot_, g.gRest, tick.angle, tick.distance);
     g.gInvDist[slot] = tick.distance - kStep;
     if (g.gInvDist[slot] > kEarthReached) {
@@ -222,8 +238,9 @@ FlashTick PlayModel::stepGameOverFlash() {
     } else if (flashTick_ <= 10) {
         const bool even = flashTick_ % 2 == 0;
         tick.step = FlashStep::Flicker;
-        tick.shake = even ? -2 : 2;
-        tick.blank = even;
+        // Calm: a steady picture; the ticks and sounds keep the sequence's timing.
+        tick.shake = settings_.calm ? 0 : even ? -2 : 2;
+        tick.blank = even && !settings_.calm;
         tick.sounds = flashTick_ == 2 || flashTick_ == 6;
     } else if (flashTick_ == 11) {
         tick.step = FlashStep::PutBack;

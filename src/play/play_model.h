@@ -15,6 +15,7 @@
 class Clock;
 class RandomSource;
 struct GameState;
+struct LessonSettings;
 
 // The play screen's rules and the state its sequences keep between ticks: the phase, the red line
 // the child counts from, the fan, the shot and the follow-ups' ticks. The screen's timers step it
@@ -22,7 +23,7 @@ struct GameState;
 class PlayModel : public QObject {
     Q_OBJECT
   public:
-    PlayModel(GameState& state, RandomSource& random, Clock& clock);
+    PlayModel(GameState& state, RandomSource& random, Clock& clock, const LessonSettings& settings);
 
     PlayPhase phase() const { return phase_; }
     void setPhase(PlayPhase phase);
@@ -38,12 +39,12 @@ class PlayModel : public QObject {
     // shot flies.
     FanTick stepFan();
     // One step of the shot's flight. At the rim the shot is judged: a hit scores and the hit
-    // follow-up starts; a miss costs points and either the miss follow-up starts or the game is
-    // over (the screen then starts the game over).
+    // follow-up starts; a miss costs points (none in practice) and either the miss follow-up
+    // starts or the game is over (the screen then starts the game over).
     ShotTick stepShot();
     HitFollowUpTick stepHitFollowUp();
     MissFollowUpTick stepMissFollowUp();
-    // One step of the invader in the slot towards the Earth.
+    // One step of the invader in the slot towards the Earth; in practice a step in place.
     ApproachTick stepApproach(int slot);
     // One tick of the guard that watches for a running sequence and blinks the prompt.
     WatchTick stepWatch();
@@ -86,14 +87,14 @@ class PlayModel : public QObject {
     int fromLine(int slot) const;
     JudgedShot judged(int slot, bool hit, int points) const;
     Award judgeHit();
-    // Returns whether the miss cost the last points.
-    bool judgeMiss();
+    JudgedShot judgeMiss();
     // Play stopped for an end sequence: the next shot after a continue starts from its first tick.
     void resetSequences();
 
     GameState& state_;
     RandomSource& random_;
     Clock& clock_;
+    const LessonSettings& settings_;
     PlayPhase phase_ = PlayPhase::Aiming;
     qint64 roundStart_ = 0;
     qint64 firedAt_ = 0;

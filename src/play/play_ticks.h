@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "play/flow_rules.h"
+#include "play/judged_shot.h"
 #include "play/shot_rules.h"
 
 // What one tick of a play sequence shows. The model steps the sequence and returns one of these;
@@ -17,8 +18,9 @@ struct ShotTick {
     bool sounds = false;      // the shot is heard on its first step
     bool reachedRim = false;  // the flight is over and the shot was judged
     std::optional<int> hitSlot;
-    Award award{};          // a hit: what the points label shows
-    bool endsGame = false;  // a miss that cost the last points
+    Award award{};                     // a hit: what the points label shows
+    std::optional<JudgedShot> missed;  // a miss, as judged
+    bool endsGame = false;             // a miss that cost the last points
 };
 
 // One tick of the pause after a hit.

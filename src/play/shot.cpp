@@ -3,6 +3,7 @@
 #include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
+#include "state/run_memory.h"
 
 namespace {
 constexpr int kFanRadius = 35;
@@ -41,7 +42,7 @@ void FrmTezra::tmrS_Timer() {
     if (tick.hitSlot) {
         ShowHit(*tick.hitSlot, tick.award);
     } else {
-        ShowMiss(tick.direction, tick.endsGame);
+        ShowMiss(tick);
     }
 }
 
@@ -68,15 +69,18 @@ void FrmTezra::ShowHit(int slot, const Award& award) {
     tmrAfterHit->setEnabled(true);
 }
 
-void FrmTezra::ShowMiss(int direction, bool endsGame) {
-    DrawMissBurst(AngleX(kFieldRadius, direction), AngleY(kFieldRadius, direction));
+void FrmTezra::ShowMiss(const ShotTick& tick) {
+    DrawMissBurst(AngleX(kFieldRadius, tick.direction), AngleY(kFieldRadius, tick.direction));
     SoundDen();
     ShowStatus();
-    if (endsGame) {
+    if (tick.endsGame) {
         BeginGameOver();
         return;
     }
     ShowHitMessage();
+    if (sv.run.settings.showAnswer && tick.missed) {
+        ShowAnswer(*tick.missed);
+    }
     sv.state.gInputAngle = 0;
     ShowInputAngle();
     tmrAfterMiss->setEnabled(true);

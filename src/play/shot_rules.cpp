@@ -1,6 +1,7 @@
 #include "play/shot_rules.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "art/colours.h"
 #include "state/random_source.h"
@@ -47,4 +48,11 @@ Award AwardFor(int rel, int band, int level, const std::array<Int16, 4>& points,
         award = randomPoints(rnd, 6, 5, 10);
     }
     return {award, colour, level == 2 || level == 3, LabelSide::RightAbove};
+}
+
+QString AnswerText(int rightAngle, int typedAngle) {
+    const int off = typedAngle - rightAngle;
+    return QStringLiteral("せいかいは ") + QString::number(rightAngle) + QStringLiteral("°　") +
+           QString::number(std::abs(off)) + QStringLiteral("° ") +
+           (off < 0 ? QStringLiteral("小さい") : QStringLiteral("大きい"));
 }

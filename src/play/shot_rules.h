@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <array>
 
 #include "state/checked_int.h"
@@ -21,3 +22,6 @@ struct Award {
 };
 // The points of a hit at rel degrees from the red line on an invader of the given band.
 Award AwardFor(int rel, int band, int level, const std::array<Int16, 4>& points, RandomSource& rnd);
+
+// What a miss's answer says: the right angle, and how far the typed one was off and which way.
+QString AnswerText(int rightAngle, int typedAngle);

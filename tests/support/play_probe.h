@@ -27,6 +27,7 @@ class PlayProbe {
           lblHitMsg(s.lblHitMsg),
           lblHitAngle(s.lblHitAngle),
           lblHitPoint(s.lblHitPoint),
+          lblAnswer(s.lblAnswer),
           lblClearMsg(s.lblClearMsg),
           lblOverMsg(s.lblOverMsg),
           lblAngle(s.lblAngle),
@@ -90,6 +91,7 @@ class PlayProbe {
     GameLabel* const& lblHitMsg;
     GameLabel* const& lblHitAngle;
     GameLabel* const& lblHitPoint;
+    GameLabel* const& lblAnswer;
     const std::array<GameLabel*, 2>& lblClearMsg;
     const std::array<GameLabel*, 2>& lblOverMsg;
     GameLabel* const& lblAngle;
