@@ -1,5 +1,7 @@
 #include "play/play_model.h"
 
+#include <cstdlib>
+
 #include "kit/clock.h"
 #include "persist/lesson_settings.h"
 #include "play/approach_rules.h"
@@ -148,8 +150,7 @@ JudgedShot PlayModel::judgeMiss() {
         const Int32 left = g.gScore - kMissPenalty;
         g.gScore = left < 0 ? Int32(0) : left;
     }
-    // No invader was hit: the one the child had to answer is the nearest.
-    const JudgedShot shot = judged(NearestSlot(g), false, g.gScore - before);
+    const JudgedShot shot = judged(answeredSlot(), false, g.gScore - before);
     emit shotJudged(shot);
     return shot;
 }
@@ -282,6 +283,22 @@ int PlayModel::aimedDirection() const {
 
 int PlayModel::attackerAngle() const {
     return fromLine(NearestSlot(state_));
+}
+
+int PlayModel::answeredSlot() const {
+    // No invader was hit: the one the child had to answer is the nearest. Equally near ones (all
+    // of them in practice, where none walks) are told apart by the angle the child typed.
+    const int nearest = NearestSlot(state_);
+    const auto miss = [&](int slot) { return std::abs(fromLine(slot) - state_.gInputAngle); };
+    int answered = nearest;
+    for (int slot = 0; slot < int(state_.gInvDist.size()); ++slot) {
+        const bool standsAsNear = state_.gInvDist[slot] == state_.gInvDist[nearest] &&
+                                  state_.gInvAngle[slot] != kRetiredSlot;
+        if (standsAsNear && miss(slot) < miss(answered)) {
+            answered = slot;
+        }
+    }
+    return answered;
 }
 
 int PlayModel::fromLine(int slot) const {

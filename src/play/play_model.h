@@ -85,6 +85,8 @@ class PlayModel : public QObject {
   private:
     // The angle of the invader in the slot, counted from the red line.
     int fromLine(int slot) const;
+    // The invader a missed shot was meant for.
+    int answeredSlot() const;
     JudgedShot judged(int slot, bool hit, int points) const;
     Award judgeHit();
     JudgedShot judgeMiss();

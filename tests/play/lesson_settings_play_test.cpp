@@ -68,15 +68,15 @@ TEST_F(LessonPlayTest, InPracticeInvadersStandAMissCostsNothingAndAHitCounts) {
     EXPECT_EQ(state.gRest, 2);
 
     state.gScore = 20;  // a miss would cost the last points
-    fire(100);
+    fire(130);
     runUntilReady();
     EXPECT_EQ(std::tuple(state.gScore, state.gRest, s.phase()),
               std::tuple(20, 2, PlayPhase::Aiming));
-    // All stand equally near: the answer is the first invader still there. 0 degrees is at the
-    // left, so on screen the arc spans from 120 to 180 degrees.
-    EXPECT_EQ(s.lblAnswer->caption(), "せいかいは 60°　40° 大きい");
+    // All stand equally near: the answer is the invader the typed angle came closest to, not the
+    // first one still there. 0 degrees is at the left, so on screen the arc spans 30 to 180.
+    EXPECT_EQ(s.lblAnswer->caption(), "せいかいは 150°　20° 小さい");
     EXPECT_EQ(std::tuple(answerDrawn().at(1).startDeg, answerDrawn().at(1).endDeg),
-              std::tuple(120.0, 180.0));
+              std::tuple(30.0, 180.0));
 }
 
 // A miss shakes the field, and a miss that costs the last points flashes it.
