@@ -172,12 +172,15 @@ void FrmSettings::addRow(const QString& setting, QWidget* label,
 }
 
 void FrmSettings::addNextStartNote(const QString& setting, int row, QWidget* control) {
-    const QString text = QStringLiteral("次に起動したときから");
+    // Un-muting is the one change to mute that waits.
+    const QString text = setting == QLatin1String("mute")
+                             ? QStringLiteral("音が出るのは次に起動したときから")
+                             : QStringLiteral("次に起動したときから");
     auto* note = new QLabel(text, this);
     note->setObjectName(QStringLiteral("lblNextStart(%1)").arg(setting));
     note->setStyleSheet(QStringLiteral("color: #808080"));
     note->setFont(PGothicFont(8.25));
-    control->setAccessibleDescription(QStringLiteral("変更は") + text);
+    control->setAccessibleDescription(text);
     grid_->addWidget(note, row, 2);
 }
 
