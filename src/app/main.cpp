@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
     RunMemory run;
     run.settings = resolved.settings;
     run.lockedSettings = resolved.locked;
+    run.startedMuted = resolved.settings.mute;
     if (options.startsAtPlay()) {
         state.gLevel = options.level();
         state.gStage = options.stage();
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     RegisterScreens(services, flow);
 
     AfterFirstPaint loadSound([&] {
-        if (run.settings.mute) {
+        if (run.startedMuted) {
             // A muted lesson never loads the sound stack: nothing can sound, nothing can stall.
             sound.attach(std::make_unique<SilentSoundSystem>());
             return;
@@ -152,9 +153,7 @@ int main(int argc, char** argv) {
     } else {
         flow.start();
     }
-    if (run.settings.fullscreen) {
-        nav.toggleFullScreen();
-    }
+    nav.setFullScreen(run.settings.fullscreen);
     const int code = RunUntilEnd(nav);
     if (!soundThread.finish()) {
         std::fflush(nullptr);

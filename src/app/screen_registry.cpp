@@ -1,5 +1,6 @@
 #include "app/screen_registry.h"
 
+#include "app/live_settings.h"
 #include "app/screen_flow.h"
 #include "app/shot_recorder.h"
 #include "highscore/frm_high_score.h"
@@ -90,10 +91,11 @@ void RegisterScreens(GameServices& s, ScreenFlow& flow) {
     registerClosing<ResultsScreen>(s, flow, ScreenId::Results, &ResultsScreen::closed);
     s.nav.registerScreen(ScreenId::Settings, [&s, &flow] {
         auto screen = std::make_unique<FrmSettings>(s, s.run.settings, s.run.lockedSettings,
+                                                    SettingsActingFromNextStart(s.run),
                                                     DefaultSettingsFiles().user);
         FrmSettings* raw = screen.get();
         QObject::connect(raw, &FrmSettings::saved, &flow,
-                         [&run = s.run](const LessonSettings& saved) { run.settings = saved; });
+                         [&s](const LessonSettings& saved) { ApplySavedSettings(s, saved); });
         QObject::connect(raw, &FrmSettings::resultsAsked, &flow,
                          [&flow, raw] { flow.resultsAsked(*raw); });
         QObject::connect(raw, &FrmSettings::closed, &flow, [&flow, raw] { flow.closed(*raw); });

@@ -254,6 +254,12 @@ void Navigator::toggleFullScreen() {
     }
 }
 
+void Navigator::setFullScreen(bool on) {
+    if (on != (stage_ && stage_->active())) {
+        toggleFullScreen();
+    }
+}
+
 std::vector<QWidget*> Navigator::shownScreens() const {
     std::vector<QWidget*> shown;
     for (const auto& screen : loaded_) {

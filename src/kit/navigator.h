@@ -58,6 +58,8 @@ class Navigator : public QObject {
     void onEnd(std::function<void()> handler) { onEnd_ = std::move(handler); }
 
     void toggleFullScreen();
+    // Full screen or back, as F11 would; nothing when the game already is so.
+    void setFullScreen(bool on);
     // The full-screen stage, once F11 has made it.
     FullScreenStage* stage() const { return stage_.get(); }
     // The shown screens, bottom to top: modal ones above the others.

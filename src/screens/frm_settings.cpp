@@ -38,10 +38,12 @@ QString NotSavedText(SaveFailure failure) {
 }  // namespace
 
 FrmSettings::FrmSettings(Services& services, const LessonSettings& settings,
-                         const QStringList& locked, const QString& userFile)
+                         const QStringList& locked, const QStringList& fromNextStart,
+                         const QString& userFile)
     : Screen(services, ScreenId::Settings, kName),
       given_(settings),
       locked_(locked),
+      fromNextStart_(fromNextStart),
       userFile_(userFile),
       grid_(new QGridLayout(this)) {
     setWindowKind(WindowKind::Dialog);
@@ -152,6 +154,9 @@ void FrmSettings::addRow(const QString& setting, QWidget* label,
     line->addStretch();
     grid_->addLayout(line, row, 1);
     if (!locked_.contains(setting)) {
+        if (fromNextStart_.contains(setting)) {
+            addNextStartNote(setting, row, controls.empty() ? label : controls.front());
+        }
         return;
     }
     label->setEnabled(false);
@@ -164,6 +169,19 @@ void FrmSettings::addRow(const QString& setting, QWidget* label,
     auto* reason = new QLabel(kSchoolReason, this);
     reason->setObjectName(QStringLiteral("lblLocked(%1)").arg(setting));
     grid_->addWidget(reason, row, 2);
+}
+
+void FrmSettings::addNextStartNote(const QString& setting, int row, QWidget* control) {
+    // Un-muting is the one change to mute that waits.
+    const QString text = setting == QLatin1String("mute")
+                             ? QStringLiteral("音が出るのは次に起動したときから")
+                             : QStringLiteral("次に起動したときから");
+    auto* note = new QLabel(text, this);
+    note->setObjectName(QStringLiteral("lblNextStart(%1)").arg(setting));
+    note->setStyleSheet(QStringLiteral("color: #808080"));
+    note->setFont(PGothicFont(8.25));
+    control->setAccessibleDescription(text);
+    grid_->addWidget(note, row, 2);
 }
 
 LessonSettings FrmSettings::shown() const {

@@ -71,11 +71,22 @@ std::unique_ptr<SoundDevice> DeferredSoundSystem::create(DeviceType type, const 
     return device;
 }
 
+void DeferredSoundSystem::setVolume(int volume) {
+    if (real_) {
+        real_->setVolume(volume);
+    } else {
+        volume_ = volume;
+    }
+}
+
 void DeferredSoundSystem::attach(std::unique_ptr<SoundSystem> real) {
     if (real_ || !real) {
         return;
     }
     real_ = std::move(real);
+    if (volume_) {
+        real_->setVolume(*volume_);
+    }
     // One at a time: a device that goes meanwhile leaves the list itself.
     while (!waiting_->devices.empty()) {
         Device* device = waiting_->devices.front();

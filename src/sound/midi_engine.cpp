@@ -35,10 +35,9 @@ void quietFluidLog() {
 
 }  // namespace
 
-MidiEngine::MidiEngine(MidiOutput output, QStringList soundFonts, float gain) {
+MidiEngine::MidiEngine(MidiOutput output, QStringList soundFonts, float gain) : gain_(gain) {
     quietFluidLog();
-    starter_ = std::thread(
-        [this, output, fonts = std::move(soundFonts), gain] { start(output, fonts, gain); });
+    starter_ = std::thread([this, output, fonts = std::move(soundFonts)] { start(output, fonts); });
 }
 
 MidiEngine::~MidiEngine() {
@@ -69,7 +68,7 @@ QStringList MidiEngine::systemSoundFonts() {
     return fonts;
 }
 
-void MidiEngine::start(MidiOutput output, const QStringList& soundFonts, float gain) {
+void MidiEngine::start(MidiOutput output, const QStringList& soundFonts) {
     settings_ = new_fluid_settings();
     if (!settings_) {
         state_ = State::Silent;
@@ -77,13 +76,16 @@ void MidiEngine::start(MidiOutput output, const QStringList& soundFonts, float g
     }
     fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
     fluid_settings_setint(settings_, "synth.cpu-cores", 1);
-    fluid_settings_setnum(settings_, "synth.gain", kMusicGain * gain);
     if (output == MidiOutput::Discard) {
         // Nobody hears it, so spare the effects.
         fluid_settings_setint(settings_, "synth.reverb.active", 0);
         fluid_settings_setint(settings_, "synth.chorus.active", 0);
     }
-    synth_ = new_fluid_synth(settings_);
+    {
+        std::lock_guard lock(renderLock_);
+        fluid_settings_setnum(settings_, "synth.gain", kMusicGain * gain_);
+        synth_ = new_fluid_synth(settings_);
+    }
     if (!synth_) {
         state_ = State::Silent;
         return;
@@ -168,6 +170,14 @@ bool MidiEngine::loadSoundFont(const QStringList& soundFonts) {
         }
     }
     return false;
+}
+
+void MidiEngine::setGain(float gain) {
+    std::lock_guard lock(renderLock_);
+    gain_ = gain;
+    if (synth_) {
+        fluid_synth_set_gain(synth_, static_cast<float>(kMusicGain) * gain);
+    }
 }
 
 bool MidiEngine::withSynth(const std::function<void(fluid_synth_t*)>& work) {

@@ -32,6 +32,9 @@ class MidiEngine {
 
     State state() const { return state_.load(); }
 
+    // The music's new gain, at once; while the synthesizer starts, from its first note.
+    void setGain(float gain);
+
     // Runs `work` on the synthesizer while no audio is being rendered, which is what creating
     // and deleting players needs. Returns false, without running it, unless the engine is ready.
     bool withSynth(const std::function<void(fluid_synth_t*)>& work);
@@ -40,7 +43,7 @@ class MidiEngine {
     static QStringList systemSoundFonts();
 
   private:
-    void start(MidiOutput output, const QStringList& soundFonts, float gain);
+    void start(MidiOutput output, const QStringList& soundFonts);
     bool openSpeakers();
     void runDiscard();
     void stopOutput();
@@ -51,7 +54,8 @@ class MidiEngine {
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
-    std::mutex renderLock_;
+    std::mutex renderLock_;  // also guards gain_, and synth_ while it is made
+    float gain_;
 
     std::thread discardThread_;
     std::mutex discardLock_;

@@ -51,9 +51,9 @@ float gainFor(int volume) {
 RealSoundSystem::RealSoundSystem(RealSoundOptions options)
     // Qt would otherwise say "No audio device detected" on every effect played.
     : effectsAudible_(findAudioOutput()),
-      gain_(gainFor(options.volume)),
-      midi_(
-          std::make_shared<MidiEngine>(options.midiOutput, std::move(options.soundFonts), gain_)) {}
+      gain_(std::make_shared<float>(gainFor(options.volume))),
+      midi_(std::make_shared<MidiEngine>(options.midiOutput, std::move(options.soundFonts),
+                                         *gain_)) {}
 
 RealSoundSystem::~RealSoundSystem() = default;
 
@@ -65,4 +65,9 @@ std::unique_ptr<SoundDevice> RealSoundSystem::create(DeviceType type, const QStr
         return std::make_unique<WaveDevice>(lingering_, gain_);
     }
     return std::make_unique<SilentDevice>();
+}
+
+void RealSoundSystem::setVolume(int volume) {
+    *gain_ = gainFor(volume);
+    midi_->setGain(*gain_);
 }

@@ -23,6 +23,7 @@ class RealSoundSystem : public SoundSystem {
     ~RealSoundSystem() override;
 
     std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) override;
+    void setVolume(int volume) override;
 
     // Whether WAV effects reach an audio output (decided once, when the system is made).
     bool hasAudioOutput() const override { return effectsAudible_; }
@@ -31,7 +32,8 @@ class RealSoundSystem : public SoundSystem {
 
   private:
     bool effectsAudible_;
-    float gain_;  // on every sample, effects and music
+    // On every sample of the effects that start from now on, and of the music.
+    std::shared_ptr<float> gain_;
     std::shared_ptr<MidiEngine> midi_;
     std::shared_ptr<LingeringEffects> lingering_ = std::make_shared<LingeringEffects>();
 };

@@ -49,4 +49,7 @@ class SoundSystem {
     virtual std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) = 0;
     // Whether the sound reaches an audio output at all.
     virtual bool hasAudioOutput() const { return true; }
+    // The lesson's volume (0-100) from now on: for the effects that start after it, and for the
+    // music at once. What sounds stays as it is: nothing stops, nothing is late.
+    virtual void setVolume(int /*volume*/) {}
 };

@@ -87,3 +87,11 @@ class ThreadedDevice : public SoundDevice {
 std::unique_ptr<SoundDevice> ThreadedSoundSystem::create(DeviceType type, const QString& name) {
     return std::make_unique<ThreadedDevice>(lane_, type, name);
 }
+
+void ThreadedSoundSystem::setVolume(int volume) {
+    lane_->toSound([lane = lane_, volume] {
+        if (lane->system) {
+            lane->system->setVolume(volume);
+        }
+    });
+}

@@ -48,6 +48,7 @@ class ThreadedSoundSystem : public SoundSystem {
         : lane_(std::move(lane)), hasAudioOutput_(hasAudioOutput) {}
 
     std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) override;
+    void setVolume(int volume) override;
     bool hasAudioOutput() const override { return hasAudioOutput_; }
 
   private:

@@ -40,8 +40,8 @@ bool isWaveFile(const QString& path) {
 
 }  // namespace
 
-WaveDevice::WaveDevice(std::weak_ptr<LingeringEffects> lingering, float gain)
-    : lingering_(std::move(lingering)), gain_(gain) {}
+WaveDevice::WaveDevice(std::weak_ptr<LingeringEffects> lingering, std::shared_ptr<const float> gain)
+    : lingering_(std::move(lingering)), gain_(std::move(gain)) {}
 
 WaveDevice::~WaveDevice() {
     release();
@@ -61,9 +61,6 @@ void WaveDevice::load() {
         return;  // a missing or damaged file is silence
     }
     effect_ = std::make_unique<QSoundEffect>();
-    if (gain_ < 1.0F) {  // at full volume the effect plays exactly as Qt makes it
-        effect_->setVolume(gain_);
-    }
     QSoundEffect* effect = effect_.get();
     doneWatch_ = QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
         if (playedByPlay_ && !effect->isPlaying()) {
@@ -72,6 +69,14 @@ void WaveDevice::load() {
         }
     });
     effect_->setSource(QUrl::fromLocalFile(fileName_));
+}
+
+void WaveDevice::play() {
+    // At full volume an effect that was never made quieter plays exactly as Qt makes it.
+    if (effect_->volume() != *gain_) {
+        effect_->setVolume(*gain_);
+    }
+    effect_->play();
 }
 
 void WaveDevice::stop() {
@@ -99,7 +104,7 @@ void WaveDevice::command(SoundCommand cmd) {
             stop();
             load();
             if (effect_) {
-                effect_->play();
+                play();
             }
             break;
         case SoundCommand::Open:
@@ -109,7 +114,7 @@ void WaveDevice::command(SoundCommand cmd) {
             load();
             if (effect_ && !effect_->isPlaying()) {
                 playedByPlay_ = true;
-                effect_->play();
+                play();
             }
             break;
         case SoundCommand::Prev:

@@ -14,11 +14,12 @@ class QSoundEffect;
 // "open" prepares; "prev" and "seek" rewind (stop); "play" plays unless already playing and
 // reports Done when it ends by itself; "stop" stops; "close" lets go of the file. An effect still
 // playing when the device closes, goes or is given another file plays on in `lingering` to its
-// end, or is cut when that has gone. A missing or unplayable file is silence. `gain` (0-1) scales
-// the effect's samples.
+// end, or is cut when that has gone. A missing or unplayable file is silence. `gain` (0-1), as it
+// is when an effect starts, scales that effect's samples.
 class WaveDevice : public SoundDevice {
   public:
-    explicit WaveDevice(std::weak_ptr<LingeringEffects> lingering, float gain = 1.0F);
+    explicit WaveDevice(std::weak_ptr<LingeringEffects> lingering,
+                        std::shared_ptr<const float> gain = std::make_shared<const float>(1.0F));
     ~WaveDevice() override;
 
     void setFileName(const QString& path) override;
@@ -27,11 +28,12 @@ class WaveDevice : public SoundDevice {
 
   private:
     void load();
+    void play();
     void stop();
     void release();
 
     std::weak_ptr<LingeringEffects> lingering_;
-    float gain_;
+    std::shared_ptr<const float> gain_;
     QString fileName_;
     std::unique_ptr<QSoundEffect> effect_;
     QMetaObject::Connection doneWatch_;

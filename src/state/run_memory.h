@@ -14,5 +14,6 @@ struct RunMemory {
     Int16 allClearPaint;         // invaders painted in the all-clear's current painting phase
     LessonSettings settings;     // the teacher's settings for this run
     QStringList lockedSettings;  // the settings the school fixes
+    bool startedMuted = false;   // the run never loads its sound: un-muting waits for a new start
     QString playerName;          // the name the child gave, for the record; empty unless asked
 };

@@ -116,20 +116,13 @@ else
     server=$!
     export PULSE_SERVER=unix:$work/pulse/socket
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    # The loudest sample of what the server played while the game ran for three seconds, in $peak;
-    # the game is started with $switches.
-    peak_of_game() {  # music keys...
-        local dir music=$1
-        shift
-        dir=$(fresh_game "heard$music" "$music")
-        parec -d null.monitor --format=s16le --channels=1 >"$dir/heard.raw" 2>/dev/null &
-        local recorder=$!
-        start_game "$dir" --level 1 --stage 1 ${switches:-}
-        wait_window Tezra || fail "no play window"
-        sleep 1
-        [ $# -gt 0 ] && keys "$@"
-        sleep 2
-        stop_games
+    # Records what the server plays into the file until stop_recording.
+    start_recording() {  # file
+        parec -d null.monitor --format=s16le --channels=1 >"$1" 2>/dev/null &
+        recorder=$!
+    }
+    # Stops the recording and puts its loudest sample in $peak.
+    stop_recording() {  # file
         kill "$recorder"
         wait "$recorder" 2>/dev/null
         peak=$(python3 -c '
@@ -137,7 +130,22 @@ import array, sys
 data = open(sys.argv[1], "rb").read()
 samples = array.array("h", data[: len(data) // 2 * 2])
 print(max((abs(s) for s in samples), default=0))
-' "$dir/heard.raw")
+' "$1")
+    }
+    # The loudest sample of what the server played while the game ran for three seconds, in $peak;
+    # the game is started with $switches.
+    peak_of_game() {  # music keys...
+        local dir music=$1
+        shift
+        dir=$(fresh_game "heard$music" "$music")
+        start_recording "$dir/heard.raw"
+        start_game "$dir" --level 1 --stage 1 ${switches:-}
+        wait_window Tezra || fail "no play window"
+        sleep 1
+        [ $# -gt 0 ] && keys "$@"
+        sleep 2
+        stop_games
+        stop_recording "$dir/heard.raw"
     }
     peak_of_game 0 4 5 Return
     if [ "$peak" -gt 1000 ]; then pass "a shot was heard (peak $peak)"; else fail "a shot was not heard (peak $peak)"; fi
@@ -160,6 +168,38 @@ print(max((abs(s) for s in samples), default=0))
     quieter_than music "$music" 1
     switches=--mute peak_of_game 1 4 5 Return
     if [ "$peak" -lt 100 ]; then pass "--mute: neither the music nor a shot was heard (peak $peak)"; else fail "--mute: something was heard (peak $peak)"; fi
+    # Turned down on the teacher's screen mid-run: a shot of the next game is far quieter.
+    dir=$(fresh_game turned_down 0)
+    export XDG_CONFIG_HOME=$dir/config
+    start_game "$dir"
+    wait_window "Tezra \[ｽﾀｰﾄ\]" || fail "no title"
+    sleep 1
+    keys ctrl+shift+s
+    if wait_window 先生の設定; then
+        click 205 47  # 音量
+        keys ctrl+a 2 0
+        click 285 321  # "ＯＫ"
+        sleep 0.5
+        keys shift+F1
+        wait_window "Tezra \[読んでね\]" && click 229 320  # "ＯＫ": the briefing
+        sleep 0.5
+        wait_window "Tezra \[読んでね\]" && click 229 320  # "スタート"
+        sleep 1
+        wait_window Tezra || fail "no play window"
+        start_recording "$dir/heard.raw"
+        keys 4 5 Return
+        sleep 2
+        stop_recording "$dir/heard.raw"
+        if [ "$peak" -gt 0 ] && [ $((peak * 4)) -lt "$shot" ]; then
+            pass "音量 turned down to 20 mid-run: a shot was far quieter (peak $peak against $shot)"
+        else
+            fail "音量 turned down to 20 mid-run: a shot had peak $peak against $shot"
+        fi
+    else
+        fail "Ctrl+Shift+S opened no 先生の設定"
+    fi
+    stop_games
+    unset XDG_CONFIG_HOME
     kill "$server"
 fi
 

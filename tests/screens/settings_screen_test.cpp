@@ -20,7 +20,8 @@ class SettingsScreenTest : public ::testing::Test {
     FrmSettings& open(const LessonSettings& settings, const QStringList& locked,
                       const QString& userFile) {
         world.nav.registerScreen(ScreenId::Settings, [=, this] {
-            return std::make_unique<FrmSettings>(world.services, settings, locked, userFile);
+            return std::make_unique<FrmSettings>(world.services, settings, locked, QStringList{},
+                                                 userFile);
         });
         auto* screen = static_cast<FrmSettings*>(world.nav.load(ScreenId::Settings));
         world.nav.show(screen);

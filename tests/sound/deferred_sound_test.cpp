@@ -32,8 +32,11 @@ TEST(DeferredSound, WhatDevicesAreToldBeforeTheRealSystemComesReachesItInOrder) 
     auto dropped = a.sound.create(DeviceType::WaveAudio, "mmcGone");
     dropped->command(SoundCommand::Sound);
     dropped.reset();
+    a.sound.setVolume(50);
+    a.sound.setVolume(20);
 
     a.attach();
+    EXPECT_EQ(a.real->volumes(), std::vector<int>{20});
     EXPECT_EQ(a.real->commandsOf("mmcMidi"),
               (Lines{"FileName=/game/midi0001.mid", "open", "play"}));
     EXPECT_EQ(a.real->sounding(), (Lines{"mmcMidi"}));
@@ -46,6 +49,8 @@ TEST(DeferredSound, WhatDevicesAreToldBeforeTheRealSystemComesReachesItInOrder) 
     auto later = a.sound.create(DeviceType::WaveAudio, "mmcLater");
     later->command(SoundCommand::Open);
     EXPECT_EQ(a.real->commands(), (Lines{"mmcPopi: sound", "mmcLater: open"}));
+    a.sound.setVolume(0);
+    EXPECT_EQ(a.real->volumes(), (std::vector<int>{20, 0}));
 }
 
 TEST(DeferredSound, DoneOfTheRealDeviceReachesTheHandlerWhichMayRestartThePiece) {

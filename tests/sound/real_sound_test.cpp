@@ -169,6 +169,47 @@ TEST_F(RealSoundTest, AnEffectWhoseDeviceClosesOrGoesPlaysOnTillItEnds) {
     outlived.reset();  // nothing left to play on in: cut
 }
 
+// An effect keeps the volume it started with; at full volume Qt's own is left alone.
+TEST_F(RealSoundTest, AnEffectPlaysAtTheVolumeOfWhenItStarted) {
+    ASSERT_TRUE(writeTinyWave(file("click.wav")));
+    auto lingering = std::make_shared<LingeringEffects>();
+    auto gain = std::make_shared<float>(1.0F);
+    WaveDevice early(lingering, gain);
+    WaveDevice late(lingering, gain);
+    early.setFileName(file("click.wav"));
+    late.setFileName(file("click.wav"));
+    early.command(SoundCommand::Sound);
+    *gain = 0.2F;
+    late.command(SoundCommand::Sound);
+    early.command(SoundCommand::Close);
+    late.command(SoundCommand::Close);
+    const QList<QSoundEffect*> playing = lingering->effects();
+    ASSERT_EQ(playing.size(), 2);
+    EXPECT_EQ(playing[0]->volume(), 1.0F);
+    EXPECT_FLOAT_EQ(playing[1]->volume(), 0.2F);
+    ASSERT_TRUE(runUntil(
+        [&] {
+            return playing[0]->status() != QSoundEffect::Loading &&
+                   playing[1]->status() != QSoundEffect::Loading;
+        },
+        5000));
+}
+
+// The music follows at once, even a change that comes while the synthesizer is starting.
+TEST_F(RealSoundTest, TheMusicTakesANewVolumeAtOnce) {
+    MidiEngine engine(MidiOutput::Discard, MidiEngine::systemSoundFonts(), 1.0F);
+    engine.setGain(0.2F);
+    ASSERT_TRUE(runUntil([&] { return engine.state() == MidiEngine::State::Ready; }, 5000));
+    const auto gainNow = [&] {
+        float gain = -1;
+        engine.withSynth([&](fluid_synth_t* synth) { gain = fluid_synth_get_gain(synth); });
+        return gain;
+    };
+    EXPECT_FLOAT_EQ(gainNow(), 0.1F);
+    engine.setGain(1.0F);
+    EXPECT_FLOAT_EQ(gainNow(), 0.5F);
+}
+
 // At volume 0 too: silent music keeps its time, or the game's loop would stall or race.
 TEST_F(RealSoundTest, APiecePlaysToItsEndAndTheGamesLoopRestartsIt) {
     ASSERT_TRUE(writeTinyMidi(file("tune.mid")));  // three notes, 0.3 s

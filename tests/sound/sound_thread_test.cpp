@@ -142,6 +142,7 @@ TEST(SoundThread, CallsArriveInOrderAndDoneComesBackUnlessALaterCallCrossedIt) {
     midi->command(SoundCommand::Play);
     po->setCommandFlag(false);
     po->command(SoundCommand::Sound);
+    sound.setVolume(20);
     onSoundThread([&] { recording->finish("mmcMidi"); });
     longestStall(100, [&] { return dones > 0; });
     EXPECT_EQ(dones, 1);
@@ -157,9 +158,12 @@ TEST(SoundThread, CallsArriveInOrderAndDoneComesBackUnlessALaterCallCrossedIt) {
                   (Lines{"mmcMidi: FileName=/game/midi0001.mid", "mmcMidi: play",
                          "mmcPo: flag=False", "mmcPo: sound", "mmcMidi: stop"}));
         EXPECT_EQ(recording->liveCount("mmcPo"), 0);
+        EXPECT_EQ(recording->volumes(), std::vector<int>{20});
         lane->remotes.clear();
         lane->system.reset();
     });
+    sound.setVolume(30);  // the system has gone: dropped
+    onSoundThread([] {});
     lane->closeUi();
     thread.quit();
     thread.wait();

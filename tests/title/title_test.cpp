@@ -1,10 +1,13 @@
 #include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "app/screen_registry.h"
+#include "kit/full_screen_stage.h"
 #include "persist/data_files.h"
 #include "state/angles.h"
 #include "support/play_steps.h"
@@ -47,6 +50,23 @@ class TitleTest : public PlayStepsTest {
         return *title();
     }
     FrmTezraStart* title() { return static_cast<FrmTezraStart*>(nav.find(ScreenId::Title)); }
+    // The teacher's screen, opened from the title; it saves where this test may write.
+    Screen& openSettings() {
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        QTest::keyClick(title()->windowHandle(), Qt::Key_S,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        Screen* settings = nav.find(ScreenId::Settings);
+        EXPECT_NE(settings, nullptr);
+        return *settings;
+    }
+    void clickBox(Screen& settings, const char* box) {
+        QAbstractButton* button = settings.findChild<QAbstractButton*>(box);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+    }
+    void clickOk(Screen& settings) {
+        QTest::mouseClick(settings.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+        ASSERT_FALSE(nav.isShown(ScreenId::Settings));
+    }
     std::vector<Drawing> drawnOn(const FrmTezraStart& t, Drawing::Kind kind) {
         std::vector<Drawing> out;
         for (const Drawing& d : t.picDemo->displayList()) {
@@ -56,6 +76,14 @@ class TitleTest : public PlayStepsTest {
         }
         return out;
     }
+
+    ~TitleTest() override {
+        hadConfigHome_ ? qputenv("XDG_CONFIG_HOME", configHome_) : qunsetenv("XDG_CONFIG_HOME");
+    }
+
+  private:
+    const bool hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray configHome_ = qgetenv("XDG_CONFIG_HOME");
 };
 
 TEST(TitleSecondCopy, EndsTheProgramBeforeShowingOrReadingAnything) {
@@ -161,23 +189,49 @@ TEST_F(TitleTest, OnlyTheLessonsLevelsStartAndTheTitleFollowsTheTeachersChange) 
     QTest::keyClick(title()->windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(*briefing, (std::vector<std::pair<int, int>>{{1, 1}}));
 
-    // The teacher's screen saves where this test may write.
-    const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QTest::keyClick(title()->windowHandle(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    Screen* settings = nav.find(ScreenId::Settings);
-    ASSERT_NE(settings, nullptr);
-    for (const char* box : {"chkLevel(1)", "chkLevel(3)"}) {
-        QAbstractButton* level = settings->findChild<QAbstractButton*>(box);
-        QTest::mouseClick(level, Qt::LeftButton, Qt::NoModifier, QPoint(6, level->height() / 2));
-    }
-    QTest::mouseClick(settings->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
-    hadConfigHome ? qputenv("XDG_CONFIG_HOME", configHome) : qunsetenv("XDG_CONFIG_HOME");
-    ASSERT_FALSE(nav.isShown(ScreenId::Settings));
+    Screen& settings = openSettings();
+    clickBox(settings, "chkLevel(1)");
+    clickBox(settings, "chkLevel(3)");
+    clickOk(settings);
     EXPECT_EQ(choosable(), "--+");
     QTest::keyClick(title()->windowHandle(), Qt::Key_F7, Qt::ShiftModifier);
     EXPECT_EQ(briefing->back(), (std::pair<int, int>{3, 1}));
+}
+
+// The sound and the window follow the teacher at once; the scale says that it waits.
+TEST_F(TitleTest, SavedVolumeMuteAndFullScreenActAtOnce) {
+    openTitle();
+    Screen& settings = openSettings();
+    EXPECT_NE(settings.findChild<QLabel*>("lblNextStart(scale)"), nullptr);
+    EXPECT_EQ(settings.findChild<QLabel*>("lblNextStart(mute)"), nullptr);
+    EXPECT_EQ(settings.findChild<QLabel*>("lblNextStart(fullscreen)"), nullptr);
+    auto* volume = settings.findChild<QSpinBox*>("spnVolume");
+    QTest::keyClick(volume, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(volume, "20");
+    clickBox(settings, "chkFullscreen");
+    clickOk(settings);
+
+    EXPECT_EQ(sound.volumes(), std::vector<int>{20});
+    ASSERT_NE(nav.stage(), nullptr);
+    EXPECT_TRUE(nav.stage()->active());
+
+    // Muted, the sound goes on silently; un-muted, it is heard again at the lesson's volume.
+    for (const int heard : {0, 20}) {
+        Screen& again = openSettings();
+        clickBox(again, "chkMute");
+        clickOk(again);
+        EXPECT_EQ(sound.volumes().back(), heard);
+    }
+    EXPECT_EQ(sound.volumes().size(), 3U);  // one for each change
+    EXPECT_TRUE(nav.stage()->active());
+}
+
+TEST_F(TitleTest, AfterAMutedStartTheSettingsSayTheSoundComesAtTheNextStart) {
+    run.startedMuted = true;
+    openTitle();
+    Screen& settings = openSettings();
+    EXPECT_NE(settings.findChild<QLabel*>("lblNextStart(mute)"), nullptr);
+    QTest::mouseClick(settings.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
 }
 
 TEST_F(TitleTest, OnlyCtrlShiftKAndSOpenTheTeachersScreens) {

@@ -35,6 +35,9 @@ class RecordingSoundSystem : public SoundSystem {
     ~RecordingSoundSystem() override;
 
     std::unique_ptr<SoundDevice> create(DeviceType type, const QString& name) override;
+    void setVolume(int volume) override { volumes_.push_back(volume); }
+    // Every volume set, in order.
+    const std::vector<int>& volumes() const { return volumes_; }
 
     const std::vector<SoundCall>& calls() const;
     std::vector<QString> commands() const;
@@ -61,4 +64,5 @@ class RecordingSoundSystem : public SoundSystem {
 
   private:
     std::shared_ptr<Log> log_;
+    std::vector<int> volumes_;
 };
