@@ -4,14 +4,15 @@
 #include <algorithm>
 #include <functional>
 
+#include "sound/forwarding_device.h"
+
 // The devices still waiting for the real system.
 struct DeferredSoundSystem::Waiting {
     std::vector<Device*> devices;
 };
 
-// Stands in for a real device until there is one. Calls are kept as they came, so that a change
-// of the device interface only touches the overrides.
-class DeferredSoundSystem::Device : public SoundDevice {
+// Stands in for a real device until there is one. Calls are kept as they came.
+class DeferredSoundSystem::Device : public ForwardingDevice {
   public:
     Device(DeviceType type, QString name, std::weak_ptr<DeferredSoundSystem::Waiting> waiting)
         : type_(type), name_(std::move(name)), waiting_(std::move(waiting)) {}
@@ -20,16 +21,6 @@ class DeferredSoundSystem::Device : public SoundDevice {
         if (auto waiting = waiting_.lock()) {
             std::erase(waiting->devices, this);
         }
-    }
-
-    void setFileName(const QString& path) override {
-        pass([path](SoundDevice& d) { d.setFileName(path); });
-    }
-    void setCommandFlag(bool flag) override {
-        pass([flag](SoundDevice& d) { d.setCommandFlag(flag); });
-    }
-    void command(SoundCommand cmd) override {
-        pass([cmd](SoundDevice& d) { d.command(cmd); });
     }
 
     void attach(SoundSystem& system) {
@@ -41,9 +32,7 @@ class DeferredSoundSystem::Device : public SoundDevice {
     }
 
   private:
-    using Call = std::function<void(SoundDevice&)>;
-
-    void pass(Call call) {
+    void pass(Call call) override {
         if (real_) {
             call(*real_);
         } else {

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include "sound/forwarding_device.h"
+
 void SoundLane::toSound(std::function<void()> work) const {
     if (soundSide) {
         QMetaObject::invokeMethod(soundSide, std::move(work), Qt::QueuedConnection);
@@ -23,7 +25,7 @@ void SoundLane::closeUi() {
 // Passes every call to its twin on the sound thread. A Done that crossed a later call on its
 // way is dropped: that call (a stop, a rewind, another play) has already overtaken it, as it
 // would have, had both happened on one thread in the order the screen sent them.
-class ThreadedDevice : public SoundDevice {
+class ThreadedDevice : public ForwardingDevice {
   public:
     ThreadedDevice(std::shared_ptr<SoundLane> lane, DeviceType type, const QString& name)
         : lane_(std::move(lane)), id_(++lane_->lastDevice) {
@@ -51,16 +53,6 @@ class ThreadedDevice : public SoundDevice {
         lane_->toSound([lane = lane_, id = id_] { lane->remotes.erase(id); });
     }
 
-    void setFileName(const QString& path) override {
-        pass([path](SoundDevice& d) { d.setFileName(path); });
-    }
-    void setCommandFlag(bool flag) override {
-        pass([flag](SoundDevice& d) { d.setCommandFlag(flag); });
-    }
-    void command(SoundCommand cmd) override {
-        pass([cmd](SoundDevice& d) { d.command(cmd); });
-    }
-
     void doneAfter(quint64 handled) {
         if (handled == sent_) {
             notifyDone();
@@ -68,7 +60,7 @@ class ThreadedDevice : public SoundDevice {
     }
 
   private:
-    void pass(std::function<void(SoundDevice&)> call) {
+    void pass(Call call) override {
         ++sent_;
         lane_->toSound([lane = lane_, id = id_, call = std::move(call)] {
             auto it = lane->remotes.find(id);
