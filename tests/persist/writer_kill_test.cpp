@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <random>
 
 #include "persist/data_files.h"
 #include "state/game_state.h"
+#include "support/kill_mid_write.h"
 
 namespace {
 QByteArray FileBytes(const QString& path) {
@@ -19,13 +17,11 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-// Saves the two states in turn for ever, one byte down the pipe after each save.
+// Saves the two states in turn for ever.
 [[noreturn]] void SaveForEver(const GameState& a, const GameState& b, int progress) {
     for (unsigned n = 0;; ++n) {
         SaveHighScore(n % 2 ? b : a);
-        if (::write(progress, "s", 1) != 1) {
-            std::_Exit(1);
-        }
+        SayWritten(progress);
     }
 }
 }  // namespace
@@ -52,27 +48,8 @@ TEST(WriterKillTest, ASaveKilledAtRandomMomentsLeavesOneWholeFile) {
     constexpr int kKills = 1000;
     int good = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        int pipeFds[2];
-        ASSERT_EQ(::pipe(pipeFds), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(pipeFds[0]);
-            SaveForEver(a, b, pipeFds[1]);
-        }
-        ::close(pipeFds[1]);
-        // Let a few saves finish, then cut the next one short after some busy work.
-        char done;
-        for (int saves = std::uniform_int_distribution(0, 2)(rng); saves > 0; --saves) {
-            ASSERT_EQ(::read(pipeFds[0], &done, 1), 1);
-        }
-        volatile unsigned spin = 0;
-        for (int n = std::uniform_int_distribution(0, 200'000)(rng); n > 0; --n) {
-            spin = spin + 1;
-        }
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        ::close(pipeFds[0]);
+        ASSERT_TRUE(
+            KillMidWrite(rng, 2, 200'000, [&](int progress) { SaveForEver(a, b, progress); }));
 
         const QByteArray bytes = FileBytes(path);
         good += bytes == bytesA || bytes == bytesB;

@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <random>
 
 #include "persist/shot_record.h"
 #include "persist/shot_record_format.h"
 #include "persist/shot_record_reader.h"
 #include "results/sample_shots.h"
+#include "support/kill_mid_write.h"
 
 namespace {
 QByteArray FileBytes(const QString& path) {
@@ -105,9 +103,7 @@ TEST(ShotRecordTest, NamesCannotRunAsFormulasNorBreakTheLine) {
         ShotRow row = SampleShot(kDay, QString(n % 7, u'な'), 10 * (1 + n % 18), 90);
         row.elapsedMs = n * 100;
         record.append(row);
-        if (::write(progress, "s", 1) != 1) {
-            std::_Exit(1);
-        }
+        SayWritten(progress);
     }
 }
 
@@ -120,26 +116,8 @@ TEST(ShotRecordTest, AppendsKilledAtRandomMomentsKeepEveryEarlierLine) {
     constexpr int kKills = 300;
     int recorded = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        int pipeFds[2];
-        ASSERT_EQ(::pipe(pipeFds), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(pipeFds[0]);
-            AppendForEver(dir.path(), recorded, pipeFds[1]);
-        }
-        ::close(pipeFds[1]);
-        char done;
-        for (int appends = std::uniform_int_distribution(0, 3)(rng); appends > 0; --appends) {
-            ASSERT_EQ(::read(pipeFds[0], &done, 1), 1);
-        }
-        volatile unsigned spin = 0;
-        for (int n = std::uniform_int_distribution(0, 100'000)(rng); n > 0; --n) {
-            spin = spin + 1;
-        }
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        ::close(pipeFds[0]);
+        ASSERT_TRUE(KillMidWrite(
+            rng, 3, 100'000, [&](int progress) { AppendForEver(dir.path(), recorded, progress); }));
 
         const ShotRecordContents read = ReadShotRecord(path);
         ASSERT_GE(int(read.rows.size()), recorded) << "kill " << kill;
