@@ -179,17 +179,24 @@ else
 fi
 stop_games
 
+# Leaves a game at level 1 stage 1 with 300 points over a high score of 100, and types あい on
+# the name entry; a step given after the folder runs between the entry's coming and the typing.
+type_at_name_entry() {  # dir [step]
+    printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$1/dat_high.ini"
+    start_game "$1" --level 1 --stage 1
+    wait_window Tezra || fail "no play window"
+    sleep 0.5
+    click 596 436  # "おわり"
+    sleep 1
+    ${2:-:}
+    # The name entry (411 x 442) stands in the middle of the 1024 x 768 screen.
+    xdotool mousemove 326 367 click 1 mousemove 350 367 click 1  # "あ", "い"
+    sleep 0.3
+}
+
 echo "== A new high score and its name, typed on the on-screen keyboard"
 dir=$(fresh_game name)
-printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"
-start_game "$dir" --level 1 --stage 1
-wait_window Tezra || fail "no play window"
-sleep 0.5
-click 596 436  # "おわり" with 300 points over the high score of 100
-sleep 1
-# The name entry (411 x 442) stands in the middle of the 1024 x 768 screen.
-xdotool mousemove 326 367 click 1 mousemove 350 367 click 1  # "あ", "い"
-sleep 0.3
+type_at_name_entry "$dir"
 xdotool mousemove 646 583 click 1  # "OK（おわり）"
 expected=$(printf ' 300\r\n\x82\xa0\x82\xa2\r\n' | od -An -tx1)
 if ended_within "$game" 3 && [ "$(od -An -tx1 "$dir/dat_high.ini")" = "$expected" ]; then
@@ -200,15 +207,7 @@ fi
 
 echo "== A logout at the name entry keeps the name typed so far"
 dir=$(fresh_game term)
-printf ' 100\r\n\x82\xb8\x82\xd1\r\n' >"$dir/dat_high.ini"
-start_game "$dir" --level 1 --stage 1
-wait_window Tezra || fail "no play window"
-sleep 0.5
-click 596 436  # "おわり" with 300 points over the high score of 100
-sleep 1
-check_windows
-xdotool mousemove 326 367 click 1 mousemove 350 367 click 1  # "あ", "い"
-sleep 0.3
+type_at_name_entry "$dir" check_windows
 kill -TERM "$game"
 if ended_within "$game" 3 && [ "$code" -eq 0 ] &&
     [ "$(od -An -tx1 "$dir/dat_high.ini")" = "$expected" ]; then
