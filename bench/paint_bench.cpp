@@ -4,7 +4,6 @@
 // the one least disturbed by whatever else the machine runs.
 //   tezra_paint_bench [repaints]      (2000 by default; offscreen unless QT_QPA_PLATFORM says)
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <algorithm>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "doubles/always_alone.h"
 #include "doubles/recording_sound.h"
 #include "doubles/virtual_clock.h"
+#include "fastest.h"
 #include "kit/field_canvas.h"
 #include "kit/navigator.h"
 #include "kit/screen.h"
@@ -27,17 +27,7 @@
 namespace {
 double microsecondsPerRun(int runs, const std::function<void()>& once) {
     constexpr int kBatches = 50;
-    double fastest = 0;
-    for (int b = 0; b < kBatches; ++b) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int i = 0; i < runs / kBatches; ++i) {
-            once();
-        }
-        const double each = static_cast<double>(timer.nsecsElapsed()) / 1e3 / (runs / kBatches);
-        fastest = b == 0 ? each : std::min(fastest, each);
-    }
-    return fastest;
+    return 1e3 * FastestMsPerRun(kBatches, runs / kBatches, once);
 }
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "fastest.h"
 #include "persist/shot_record.h"
 #include "persist/shot_record_format.h"
 #include "persist/shot_record_reader.h"
@@ -34,17 +35,6 @@ ShotRow Shot(int n) {
     return row;
 }
 
-double FastestMs(int runs, const std::function<void()>& once) {
-    double fastest = 0;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        once();
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        fastest = r == 0 ? ms : std::min(fastest, ms);
-    }
-    return fastest;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,16 +59,16 @@ int main(int argc, char** argv) {
     }
 
     ShotRecordContents contents;
-    const double read = FastestMs(5, [&] { contents = ReadShotRecord(path); });
-    const double sums = FastestMs(5, [&] {
+    const double read = FastestMsPerRun(5, 1, [&] { contents = ReadShotRecord(path); });
+    const double sums = FastestMsPerRun(5, 1, [&] {
         ComputeResultsFigures(contents.rows, {ResultsPeriod::Everything, std::nullopt},
                               kNow.date());
     });
-    const double opening = FastestMs(5, [&] {
+    const double opening = FastestMsPerRun(5, 1, [&] {
         FrmResults screen(path, kNow);
         screen.grab();
     });
-    const double built = FastestMs(5, [&] { FrmResults screen(path, kNow); });
+    const double built = FastestMsPerRun(5, 1, [&] { FrmResults screen(path, kNow); });
     std::printf("screen built, not painted    %8.1f ms\n", built);
     std::printf("read and check the lines     %8.1f ms\n", read);
     std::printf("figures by angle and name    %8.1f ms\n", sums);
