@@ -121,10 +121,11 @@ class DataFilesTest : public ::testing::Test {
         QFile file(PathOf(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    void LoadAll() {
-        LoadHighScoreFile(state_);
-        LoadNoteText(state_);
-        LoadMusicSetting(state_);
+    void LoadAll() { LoadAll(state_); }
+    static void LoadAll(GameState& state) {
+        LoadHighScoreFile(state);
+        LoadNoteText(state);
+        LoadMusicSetting(state);
     }
 
     QTemporaryDir folder_;
@@ -243,9 +244,7 @@ TEST_F(DataFilesTest, DamagedFilesGiveTheDefaultsAndAreRewritten) {
         state.gAppDir = state_.gAppDir;
         Put(damage.file, damage.bytes);
         LoadAll();
-        LoadHighScoreFile(state);
-        LoadNoteText(state);
-        LoadMusicSetting(state);
+        LoadAll(state);
         EXPECT_EQ(state.gHiScore, 300);
         EXPECT_EQ(state.gHiName, "ずび");
         EXPECT_EQ(state.gBgmOn, 1);
@@ -410,9 +409,7 @@ TEST_F(DataFilesTest, LinksAreNeitherFollowedNorReplaced) {
         GameState state;
         SetAppDir(state, folder_.path());
         testing::internal::CaptureStderr();
-        LoadHighScoreFile(state);
-        LoadNoteText(state);
-        LoadMusicSetting(state);
+        LoadAll(state);
         EXPECT_EQ(state.gHiScore, 300);
         EXPECT_EQ(state.gHiName, "ずび");
         EXPECT_EQ(state.gBgmOn, 1);
