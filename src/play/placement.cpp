@@ -5,7 +5,6 @@
 #include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
-#include "state/run_memory.h"
 
 void FrmTezra::PlaceOne() {
     GameState& g = sv.state;
@@ -48,10 +47,6 @@ void FrmTezra::FinishThreePlacement() {
     if (g.gRest < 3) {
         // No more invaders may stand on the field than are left to shoot.
         g.gInvAngle.at(g.gTarget) = kRetiredSlot;
-        if (sv.run.settings.practice) {
-            // Standing invaders are all equally near: the gone one must not count as the nearest.
-            g.gInvDist.at(g.gTarget) = kEmptySlot;
-        }
     } else {
         for (auto& timer : tmrInv) {
             timer->setEnabled(true);

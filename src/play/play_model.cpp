@@ -286,19 +286,21 @@ int PlayModel::attackerAngle() const {
 }
 
 int PlayModel::answeredSlot() const {
-    // No invader was hit: the one the child had to answer is the nearest. Equally near ones (all
-    // of them in practice, where none walks) are told apart by the angle the child typed.
-    const int nearest = NearestSlot(state_);
+    // No invader was hit: the one the child had to answer is the nearest still standing. Equally
+    // near ones (all of them in practice, where none walks) are told apart by the angle typed.
+    const auto& dist = state_.gInvDist;
     const auto miss = [&](int slot) { return std::abs(fromLine(slot) - state_.gInputAngle); };
-    int answered = nearest;
-    for (int slot = 0; slot < int(state_.gInvDist.size()); ++slot) {
-        const bool standsAsNear = state_.gInvDist[slot] == state_.gInvDist[nearest] &&
-                                  state_.gInvAngle[slot] != kRetiredSlot;
-        if (standsAsNear && miss(slot) < miss(answered)) {
+    int answered = -1;
+    for (int slot = 0; slot < int(dist.size()); ++slot) {
+        if (state_.gInvAngle[slot] == kRetiredSlot) {
+            continue;
+        }
+        if (answered < 0 || dist[slot] < dist[answered] ||
+            (dist[slot] == dist[answered] && miss(slot) < miss(answered))) {
             answered = slot;
         }
     }
-    return answered;
+    return answered < 0 ? int(NearestSlot(state_)) : answered;
 }
 
 int PlayModel::fromLine(int slot) const {
