@@ -1,7 +1,7 @@
 #include "play/entry_rules.h"
 
+#include "play/play_state.h"
 #include "state/angles.h"
-#include "state/game_state.h"
 
 TypedKey TypeKey(Int16 angle, char32_t key) {
     if (key < U'0' || key > U'9') {
@@ -18,9 +18,9 @@ Int16 FiredAngle(Int16 typed) {
     return RoundHalfUp(typed / 10.0) * 10;
 }
 
-Int16 TargetSlot(const GameState& state, int direction) {
+Int16 TargetSlot(const std::array<Int16, 3>& invaderAngles, int direction) {
     for (int slot = 0; slot < 3; ++slot) {
-        if (state.gInvAngle[slot] == direction) {
+        if (invaderAngles[slot] == direction) {
             return slot;
         }
     }

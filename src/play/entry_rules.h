@@ -1,8 +1,8 @@
 #pragma once
 
-#include "state/checked_int.h"
+#include <array>
 
-struct GameState;
+#include "state/checked_int.h"
 
 // One typed character: the new angle and whether the digit click sounds.
 struct TypedKey {
@@ -16,4 +16,4 @@ TypedKey TypeKey(Int16 angle, char32_t key);
 Int16 FiredAngle(Int16 typed);
 
 // The first slot whose invader stands exactly at the absolute direction, or 999.
-Int16 TargetSlot(const GameState& state, int direction);
+Int16 TargetSlot(const std::array<Int16, 3>& invaderAngles, int direction);

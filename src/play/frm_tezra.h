@@ -130,11 +130,7 @@ class FrmTezra : public ScreenWith<GameServices> {
     void SetupStage();
     void NextRound();
 
-    // --- placement (placement.cpp) --------------------------------------------------------
-    void PlaceOne();
-    void PlaceOneMoving();
-    void PlaceThree();
-    void PlaceThreeMoving();
+    // --- placement's drawings (placement.cpp) ---------------------------------------------
     void DrawCountArrow();
     void DrawScaleMarks();
 
@@ -153,9 +149,9 @@ class FrmTezra : public ScreenWith<GameServices> {
     void tmrOugi_Timer();
     void tmrS_Timer();
     // The shot's end: the burst invader, its points and the score, or the miss burst.
-    void ShowHit(int slot, const Award& award);
+    void ShowHit(int slot, const ShotTick& tick);
     void ShowMiss(const ShotTick& tick);
-    void ShowHitMessage();
+    void ShowHitMessage(int firedAngle);
     void DrawMissBurst(float x, float y);
 
     // --- answer (answer.cpp) --------------------------------------------------------------
@@ -204,10 +200,6 @@ class FrmTezra : public ScreenWith<GameServices> {
         SoundEffect effect;
     };
     std::array<EffectDevice, 10> effectDevices();
-    // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
-    void FinishOnePlacement();
-    void FinishThreePlacement();
-    void TurnLineToLastHit();
     // Puts a label's top-left corner at (x, y) in field units, x counted towards the screen's
     // right whatever the stage's mirroring: dx > 0 is to the right on screen.
     void placeOnScreenSide(QWidget* label, double x, double dx, double y);

@@ -1,14 +1,14 @@
 #include "play/placement_rules.h"
 
+#include "play/play_state.h"
 #include "state/angles.h"
-#include "state/game_state.h"
 
-void PlaceSingle(GameState& g, RandomSource& rnd, int hi) {
+void PlaceSingle(PlayState& g, RandomSource& rnd, int hi) {
     g.gInvAngle[0] = RandomAngle(rnd, 10, hi, 10, g.gLastAngle1, g.gLastAngle2, g.gLastAngle3);
     g.gInvDist[0] = kStartDistance;
 }
 
-void PlaceOrRefillThree(GameState& g, RandomSource& rnd) {
+void PlaceOrRefillThree(PlayState& g, RandomSource& rnd) {
     auto& a = g.gInvAngle;
     if (g.gTarget == kEmptySlot) {
         a[0] = RandomAngle(rnd, 10, 180, 10, g.gLastAngle1, 0, 0);

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "state/game_state.h"
 #include "state/random_source.h"
 
 namespace {
@@ -53,12 +52,12 @@ Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double e
     }
 }
 
-Int16 NearestSlot(const GameState& state) {
+Int16 NearestSlot(const std::array<Int16, 3>& distances) {
     int best = 0;
-    if (state.gInvDist[0] > state.gInvDist[1]) {
+    if (distances[0] > distances[1]) {
         best = 1;
     }
-    if (state.gInvDist[best] > state.gInvDist[2]) {
+    if (distances[best] > distances[2]) {
         best = 2;
     }
     return Int16(best);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "state/checked_int.h"
 
 class RandomSource;
-struct GameState;
 
 // x rounded to a whole number, halves upwards; throws when it does not fit in 16 bits.
 Int16 RoundHalfUp(double x);
@@ -19,7 +19,7 @@ Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double e
                   double ex3);
 
 // The slot 0, 1 or 2 with the smallest distance; ties go to the lower slot.
-Int16 NearestSlot(const GameState& state);
+Int16 NearestSlot(const std::array<Int16, 3>& distances);
 
 // Distance band 0 (nearest) to 3 (farthest) of an invader's distance.
 Int16 DistanceBand(Int16 dist);

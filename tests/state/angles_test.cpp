@@ -77,15 +77,11 @@ TEST(SeededRandom, ConsecutiveDrawsAreIndependent) {
 }
 
 TEST(NearestSlot, SmallestDistanceLowerSlotOnTies) {
-    GameState s;
-    s.gInvDist = {200, 150, 150};
-    EXPECT_EQ(NearestSlot(s), 1);
-    s.gInvDist = {999, 999, 999};
-    EXPECT_EQ(NearestSlot(s), 0);
-    s.gInvDist = {290, 999, 999};
-    EXPECT_EQ(NearestSlot(s), 0);
-    s.gInvDist = {290, 287, 20};
-    EXPECT_EQ(NearestSlot(s), 2);
+    using Distances = std::array<Int16, 3>;
+    EXPECT_EQ(NearestSlot(Distances{200, 150, 150}), 1);
+    EXPECT_EQ(NearestSlot(Distances{999, 999, 999}), 0);
+    EXPECT_EQ(NearestSlot(Distances{290, 999, 999}), 0);
+    EXPECT_EQ(NearestSlot(Distances{290, 287, 20}), 2);
 }
 
 TEST(DistanceBand, SeventyFiveUnitsPerBand) {

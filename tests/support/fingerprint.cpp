@@ -151,9 +151,13 @@ struct FingerprintGame::World {
 };
 
 FingerprintGame::FingerprintGame(std::uint32_t seed)
-    : world_(std::make_unique<World>(seed, core_)) {}
+    : world_(std::make_unique<World>(seed, core_)), seed_(seed) {}
 
-FingerprintGame::~FingerprintGame() = default;
+FingerprintGame::~FingerprintGame() {
+    // Also when the script broke off, what was played so far can be read.
+    WriteIfAsked("seed" + std::to_string(seed_) + "_core", core_);
+    WriteIfAsked("seed" + std::to_string(seed_) + "_display", display_);
+}
 
 void FingerprintGame::startAtTitle() {
     world_->flow.start();
@@ -196,14 +200,13 @@ bool FingerprintGame::aiming() const {
     if (!play || !showing(FrmTezra::kName) || !play->field().isVisibleTo(play)) {
         return false;
     }
-    return !play->model().busy() && world_->state.gInputAngle == 0;
+    return !play->model().busy() && play->model().playState().gInputAngle == 0;
 }
 
 int FingerprintGame::answer() const {
-    const PlayProbe play(*world_->play());
-    const GameState& g = world_->state;
-    const int slot = g.gLevel == 3 ? static_cast<int>(play.mNearSlot) : 0;
-    return (g.gInvAngle[slot] - play.mLineAngle) * play.mLineDir;
+    const PlayModel& model = world_->play()->model();
+    const int slot = world_->state.gLevel == 3 ? static_cast<int>(model.nearSlot()) : 0;
+    return (model.playState().gInvAngle[slot] - model.lineAngle()) * model.lineDir();
 }
 
 void FingerprintGame::type(const std::string& keys) {

@@ -56,6 +56,7 @@ class FingerprintGame {
     std::string core_;
     std::string display_;
     bool judged_ = false;
+    std::uint32_t seed_;
 };
 
 // FNV-1a over the text, 64 bits, as 16 hex digits.

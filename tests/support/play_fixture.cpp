@@ -85,7 +85,7 @@ void PlayFixture::runUntilReady() {
 }
 
 int PlayFixture::answerFor(int slot) const {
-    return (state.gInvAngle[slot] - probe_->model.lineAngle()) * probe_->model.lineDir();
+    return (probe_->round.gInvAngle[slot] - probe_->model.lineAngle()) * probe_->model.lineDir();
 }
 
 std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {

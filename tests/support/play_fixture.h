@@ -31,6 +31,8 @@ class PlayFixture : public ::testing::Test {
     // first call starts it. (Unloading the only screen would end the program.)
     PlayProbe& restart(int level, int stage);
     PlayProbe& play() { return *probe_; }
+    // The play state of the screen's model.
+    PlayState& round() { return probe_->round; }
 
     // Types a key as the player would, through the play screen's window.
     void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
