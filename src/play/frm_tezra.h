@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/angle_picker.h"
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
@@ -115,6 +116,8 @@ class FrmTezra : public ScreenWith<GameServices> {
     std::unique_ptr<SoundDevice> mmcMidi;               // the stage's music
 
     // --- screen state ---------------------------------------------------------------------
+    // The game's own choice of angles, unless the services bring a picker of their own.
+    RandomPicker randomPicker_;
     PlayModel model_;
     Int16 mImgOfsX;
     Int16 mBgmLoop;

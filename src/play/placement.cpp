@@ -1,5 +1,6 @@
 #include "play/field_drawing.h"
 #include "play/frm_tezra.h"
+#include "state/run_memory.h"
 
 void FrmTezra::DrawCountArrow() {
     const CountArrowLabel label = DrawCountingArrow(*picMain, model_.lineAngle(), model_.lineDir());
@@ -9,5 +10,5 @@ void FrmTezra::DrawCountArrow() {
 }
 
 void FrmTezra::DrawScaleMarks() {
-    DrawProtractor(*picMain);
+    DrawProtractor(*picMain, sv.run.settings.grid);
 }

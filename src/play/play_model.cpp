@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/angle_picker.h"
 #include "kit/clock.h"
 #include "persist/lesson_settings.h"
 #include "play/approach_rules.h"
@@ -23,9 +24,14 @@ constexpr int kMarkTimeMs = 400;
 constexpr int kTypeTicks = 50;
 }  // namespace
 
-PlayModel::PlayModel(GameState& state, RandomSource& random, Clock& clock,
-                     const LessonSettings& settings)
-    : state_(state), random_(random), clock_(clock), settings_(settings) {}
+PlayModel::PlayModel(GameState& state, AnglePicker& picker, RandomSource& random, Clock& clock,
+                     const LessonSettings& settings, std::string player)
+    : state_(state),
+      picker_(picker),
+      random_(random),
+      clock_(clock),
+      settings_(settings),
+      player_(std::move(player)) {}
 
 void PlayModel::setPhase(PlayPhase phase) {
     if (phase_ == phase) {
@@ -96,24 +102,29 @@ Round PlayModel::nextRound() {
     return round;
 }
 
+PickContext PlayModel::pickContext(const AngleGrid& grid) const {
+    return {grid, {}, state_.gLevel, state_.gStage, player_};
+}
+
 void PlayModel::placeOne() {
-    PlaceSingle(play_, random_, 180);
+    PlaceSingle(play_, picker_, pickContext(settings_.grid));
 }
 
 void PlayModel::placeOneMoving() {
     turnLineToLastHit();
-    PlaceSingle(play_, random_, 170);
+    // An invader at the highest angle could stand behind the turned line.
+    PlaceSingle(play_, picker_, pickContext(settings_.grid.withoutHighest()));
     play_.mLineDir = CountDirection(play_.mLineAngle, play_.gInvAngle[0]);
 }
 
 void PlayModel::placeThree() {
-    PlaceOrRefillThree(play_, random_);
+    PlaceOrRefillThree(play_, picker_, pickContext(settings_.grid));
     play_.mNearSlot = NearestSlot(play_.gInvDist);
 }
 
 void PlayModel::placeThreeMoving() {
     turnLineToLastHit();
-    PlaceOrRefillThree(play_, random_);
+    PlaceOrRefillThree(play_, picker_, pickContext(settings_.grid));
     play_.mNearSlot = NearestSlot(play_.gInvDist);
     play_.mLineDir = CountDirection(play_.mLineAngle, play_.gInvAngle[NearestSlot(play_.gInvDist)]);
 }
@@ -146,13 +157,13 @@ void PlayModel::beginRound() {
 }
 
 bool PlayModel::typeKey(char32_t key) {
-    const TypedKey typed = TypeKey(play_.gInputAngle, key);
+    const TypedKey typed = TypeKey(play_.gInputAngle, key, settings_.grid.highest);
     play_.gInputAngle = typed.angle;
     return typed.click;
 }
 
 bool PlayModel::takeAim() {
-    play_.gInputAngle = FiredAngle(play_.gInputAngle);
+    play_.gInputAngle = settings_.grid.snap(play_.gInputAngle);
     return play_.gInputAngle != 0;
 }
 

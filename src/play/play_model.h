@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <array>
 #include <set>
+#include <string>
 
 #include "play/judged_shot.h"
 #include "play/play_phase.h"
@@ -13,7 +14,10 @@
 #include "state/checked_int.h"
 #include "state/fan_sweep.h"
 
+struct AngleGrid;
+class AnglePicker;
 class Clock;
+struct PickContext;
 class RandomSource;
 struct GameState;
 struct LessonSettings;
@@ -32,7 +36,10 @@ struct Round {
 class PlayModel : public QObject {
     Q_OBJECT
   public:
-    PlayModel(GameState& state, RandomSource& random, Clock& clock, const LessonSettings& settings);
+    // The picker chooses the invaders' angles for the player named (UTF-8; empty when no name was
+    // asked); the random source gives the points that come by chance.
+    PlayModel(GameState& state, AnglePicker& picker, RandomSource& random, Clock& clock,
+              const LessonSettings& settings, std::string player = {});
 
     PlayPhase phase() const { return phase_; }
     void setPhase(PlayPhase phase);
@@ -126,6 +133,7 @@ class PlayModel : public QObject {
     // The walk of the round's invaders starts, or near the stage's end the slot just hit retires.
     void finishOnePlacement(Round& round);
     void finishThreePlacement(Round& round);
+    PickContext pickContext(const AngleGrid& grid) const;
     // The angle of the invader in the slot, counted from the red line.
     int fromLine(int slot) const;
     // The invader a missed shot was meant for.
@@ -138,9 +146,11 @@ class PlayModel : public QObject {
 
     GameState& state_;
     PlayState play_;
+    AnglePicker& picker_;
     RandomSource& random_;
     Clock& clock_;
     const LessonSettings& settings_;
+    std::string player_;
     PlayPhase phase_ = PlayPhase::Aiming;
     qint64 roundStart_ = 0;
     qint64 firedAt_ = 0;

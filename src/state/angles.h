@@ -5,18 +5,12 @@
 
 #include "state/checked_int.h"
 
-class RandomSource;
-
 // x rounded to a whole number, halves upwards; throws when it does not fit in 16 bits.
 Int16 RoundHalfUp(double x);
 
 // The point at distance r in absolute direction angleDeg, with pi taken as 3.14159.
 float AngleX(double r, double angleDeg);
 float AngleY(double r, double angleDeg);
-
-// A random multiple of step in [lo, hi] other than ex1, ex2 and ex3.
-Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double ex1, double ex2,
-                  double ex3);
 
 // The slot 0, 1 or 2 with the smallest distance; ties go to the lower slot.
 Int16 NearestSlot(const std::array<Int16, 3>& distances);

@@ -111,20 +111,20 @@ TEST_F(EntryTest, AnAngleThatRoundsToZeroFiresNothing) {
 
 TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
     struct Case {
-        int level, stage, invader, lo, hi;
+        int level, stage, invader;
         const char* typed;
         int fired;
     };
     const Case cases[] = {
-        {1, 1, 20, 10, 180, "15", 20},  // fired at the nearest ten, halves upwards
-        {2, 1, 130, 10, 180, "125", 130},
-        {2, 2, 30, 10, 180, "30", 30},   // mirrored field: 30 above the line on the left
-        {1, 3, 40, 10, 170, "50", 50},   // line straight up, counted to the right
-        {2, 3, 150, 10, 170, "55", 60},  // counted to the left
+        {1, 1, 20, "15", 20},  // fired at the nearest ten, halves upwards
+        {2, 1, 130, "125", 130},
+        {2, 2, 30, "30", 30},   // mirrored field: 30 above the line on the left
+        {1, 3, 40, "50", 50},   // line straight up, counted to the right
+        {2, 3, 150, "55", 60},  // counted to the left
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
-        queueAngles({c.invader}, c.lo, c.hi);
+        queueAngles({c.invader});
         PlayProbe& s = restart(c.level, c.stage);
         ASSERT_EQ(round().gInvAngle[0], c.invader);
         type(c.typed);
@@ -350,4 +350,26 @@ TEST_F(EntryTest, StatusShowsWhatIsLeftAndTheScoreAsPlainDigits) {
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
     EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
+}
+
+// On a grid of 5°, an invader the picker placed at 45° is hit by a typed 45, which the fan sweeps
+// exactly and no further.
+TEST_F(EntryTest, OnAFiveDegreeGridATyped45HitsTheInvaderAt45) {
+    run.settings.grid = {5, 5, 180};
+    queueAngles({45});
+    PlayProbe& s = start(1, 1);
+    ASSERT_EQ(round().gInvAngle[0], 45);
+    EXPECT_EQ(picker.asked().at(0).grid, run.settings.grid);
+    fire(45);
+    EXPECT_EQ(s.lblAngle->caption(), "45");
+    EXPECT_EQ(round().gTarget, 0);
+    clock.advanceUntil([&] { return s.lblHitMsg->isVisible(); }, 3000);
+    EXPECT_EQ(s.lblHitMsg->caption(), "命中 !!");
+    double fanEnd = 0;
+    for (const Drawing& d : s.picMain->displayList()) {
+        if (d.kind == Drawing::Kind::Pie) {
+            fanEnd = std::max(fanEnd, d.endDeg);
+        }
+    }
+    EXPECT_EQ(fanEnd, 45);
 }

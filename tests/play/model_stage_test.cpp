@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/angle_picker.h"
 #include "doubles/virtual_clock.h"
 #include "persist/lesson_settings.h"
 #include "play/play_model.h"
@@ -22,7 +23,8 @@ struct ModelWorld {
     SeededRandom random{5};
     VirtualClock clock;
     LessonSettings settings;
-    PlayModel model{state, random, clock, settings};
+    RandomPicker picker{random};
+    PlayModel model{state, picker, random, clock, settings};
 
     // The angle to type for the invader in the slot.
     int answer(int slot = 0) const {

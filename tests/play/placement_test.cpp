@@ -2,8 +2,11 @@
 #include <set>
 
 #include "play/placement_rules.h"
+#include "play/play_state.h"
 #include "state/angles.h"
+#include "state/random_source.h"
 #include "support/play_fixture.h"
+#include "support/scripted_picker.h"
 
 namespace {
 
@@ -110,10 +113,12 @@ TEST(PlacementRules, RefillAvoidsEveryCurrentAngleIncludingItsOwn) {
     g.gInvDist = {100, 50, 200};
     g.gTarget = 1;
     g.gLastAngle1 = 120;
-    ScriptedRandom rnd({DrawForAngle(60, 10, 180), DrawForAngle(30, 10, 180),
-                        DrawForAngle(90, 10, 180), DrawForAngle(120, 10, 180)});
-    PlaceOrRefillThree(g, rnd);
-    EXPECT_EQ(rnd.drawn(), 4);
+    SeededRandom rnd(1);
+    ScriptedPicker picker(rnd);
+    picker.queue({120});
+    PlaceOrRefillThree(g, picker, {kTensGrid, {}, 3, 1, {}});
+    ASSERT_EQ(picker.asked().size(), 1u);
+    EXPECT_EQ(picker.asked()[0].avoid, (std::array<int, 3>{30, 60, 90}));
     EXPECT_EQ(g.gInvAngle, (std::array<Int16, 3>{30, 120, 90}));
     EXPECT_EQ(g.gInvDist, (std::array<Int16, 3>{100, 290, 200}));
 }
@@ -160,7 +165,7 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
         round().gLastAngle1 = c.line;
         round().gLastAngle2 = 0;
         round().gLastAngle3 = 0;
-        queueAngles({c.invader}, 10, 170);
+        queueAngles({c.invader});
         s.NextRound();
         ASSERT_EQ(round().gInvAngle[0], c.invader);
         EXPECT_EQ(s.model.lineAngle(), c.line);

@@ -17,6 +17,7 @@
 #include "state/run_memory.h"
 #include "support/play_probe.h"
 #include "support/qt_printers.h"
+#include "support/scripted_picker.h"
 #include "support/scripted_random.h"
 
 // A play screen on virtual time with recorded sound, its data folder a fresh temporary one.
@@ -53,19 +54,20 @@ class PlayFixture : public ::testing::Test {
     // The fixture's random source, whose next draws a test may script.
     ScriptableRandom& draws() { return *random; }
 
-    // Makes the next random angles in [lo, hi] come out as given, in order.
-    void queueAngles(std::initializer_list<int> angles, int lo = 10, int hi = 180);
+    // Makes the next invaders' angles come out as given, in order.
+    void queueAngles(std::initializer_list<int> angles) { picker.queue(angles); }
 
     GameState state;
     RunMemory run;
     VirtualClock clock;
     std::unique_ptr<ScriptableRandom> random;
+    ScriptedPicker picker{*random};
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
     QTemporaryDir dir;
-    GameServices services{{clock, nav}, state,    run,        *random,
-                          sound,        instance, dir.path(), dir.path()};
+    GameServices services{{clock, nav}, state,      run,        *random, sound,
+                          instance,     dir.path(), dir.path(), &picker};
     ScreenFlow flow{nav, state};
 
   private:
