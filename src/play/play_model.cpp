@@ -461,5 +461,6 @@ JudgedShot PlayModel::judged(int slot, bool hit, int points) const {
     shot.hit = hit;
     shot.points = points;
     shot.elapsedMs = firedAt_ - roundStart_;
+    shot.sinceFireMs = clock_.now() - firedAt_;
     return shot;
 }
