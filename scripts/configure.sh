@@ -2,8 +2,8 @@
 # Configures a build folder for one of the two sets of scripts/install-deps.sh:
 #   scripts/configure.sh play BUILD_DIR [cmake args...]   the game alone: nothing of the test set
 #   scripts/configure.sh test BUILD_DIR [cmake args...]   everything, GoogleTest required
-# Each set names every switch it depends on, since the folder's cache keeps what the other set
-# left there.
+# BUILD_DIR is taken from the source folder. Each set names every switch it depends on, since
+# the folder's cache keeps what the other set left there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage() {
