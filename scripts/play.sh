@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh play
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/configure.sh play "$build" ${CMAKE_ARGS:-}
 cmake --build "$build" --target tezra
 exec "$build/game/tezra" "$@"
