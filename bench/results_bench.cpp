@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     ShotRecordContents contents;
     const double read = FastestMsPerRun(5, 1, [&] { contents = ReadShotRecord(path); });
     const double sums = FastestMsPerRun(5, 1, [&] {
-        ComputeResultsFigures(contents.rows, {ResultsPeriod::Everything, std::nullopt},
-                              kNow.date());
+        ComputeResultsFigures(contents.rows, {ResultsPeriod::Everything, std::nullopt}, kNow.date(),
+                              kTensGrid);
     });
     const double opening = FastestMsPerRun(5, 1, [&] {
         FrmResults screen(path, kNow);

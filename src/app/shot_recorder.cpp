@@ -9,7 +9,8 @@ void ShotRecorder::record(const JudgedShot& shot) {
     record_.append(RowOf(shot, run_.playerName, QDateTime::currentDateTime()));
 }
 
-ShotRow RowOf(const JudgedShot& shot, const QString& name, const QDateTime& at) {
+ShotRow RowOf(const JudgedShot& shot, const QString& name, const QDateTime& judgedAt) {
+    const QDateTime at = judgedAt.addMSecs(-shot.sinceFireMs);
     ShotRow row;
     row.day = at.date();
     const QTime time = at.time();

@@ -9,7 +9,7 @@
 struct RunMemory;
 
 // Keeps every shot the play screens of a run judge in the record of shots, with the local time
-// it was judged and the name the child gave.
+// it was fired and the name the child gave.
 class ShotRecorder : public QObject {
   public:
     ShotRecorder(const QString& dataDir, const RunMemory& run, QObject* parent);
@@ -21,4 +21,6 @@ class ShotRecorder : public QObject {
     const RunMemory& run_;
 };
 
-ShotRow RowOf(const JudgedShot& shot, const QString& name, const QDateTime& at);
+// The shot as a row of the record; judgedAt is the local time of its judgement, from which the
+// fan and the flight are taken back to the fire.
+ShotRow RowOf(const JudgedShot& shot, const QString& name, const QDateTime& judgedAt);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <set>
 
+#include "core/angle_grid.h"
+
 // What a teacher may change about a lesson. The defaults are the game as designed: with nothing
 // set anywhere, nothing changes.
 struct LessonSettings {
@@ -18,6 +20,7 @@ struct LessonSettings {
     bool fullscreen = false;
     std::optional<int> scale;  // 1-8; none: Qt's own choice
     bool askName = false;
+    AngleGrid grid;  // the angles invaders stand at, the entry takes and the record counts
 
     bool operator==(const LessonSettings&) const = default;
 };

@@ -152,7 +152,8 @@ QByteArray ShotRecordLine(const ShotRow& row) {
         line += QByteArray::number(value) + ',';
     }
     line += (row.hit ? kHit : kMiss).toByteArray() + ',';
-    line += QByteArray::number(tenths / 10) + '.' + QByteArray::number(tenths % 10) + ',';
+    const std::lldiv_t seconds = std::lldiv(tenths, 10);
+    line += QByteArray::number(seconds.quot) + '.' + QByteArray::number(seconds.rem) + ',';
     line += QByteArray::number(row.points) + "\r\n";
     return line;
 }

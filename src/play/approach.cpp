@@ -23,10 +23,9 @@ void FrmTezra::tmrInv_Timer(int i) {
 }
 
 void FrmTezra::BeginGameOver() {
-    GameState& g = sv.state;
     EndPlay();
     model_.beginGameOver();
-    const bool mirrored = g.gStage == 2;
+    const bool mirrored = picMain->scaleWidth() < 0;
     const double lefts[] = {mirrored ? 150.0 : -150.0, mirrored ? 110.0 : -110.0};
     const double tops[] = {230, 183};
     for (int i = 0; i < 2; ++i) {

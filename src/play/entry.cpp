@@ -1,12 +1,10 @@
 #include "art/colours.h"
 #include "kit/keys.h"
 #include "kit/navigator.h"
-#include "play/entry_rules.h"
 #include "play/frm_tezra.h"
 #include "state/game_state.h"
 
 void FrmTezra::Form_KeyPress(char32_t keyAscii) {
-    GameState& g = sv.state;
     // During the miss follow-up's shake the player may already aim again.
     if (model_.phase() != PlayPhase::Aiming && model_.phase() != PlayPhase::MissFollowUp) {
         return;
@@ -15,9 +13,7 @@ void FrmTezra::Form_KeyPress(char32_t keyAscii) {
         cmdShoot_Click();
         return;
     }
-    const TypedKey typed = TypeKey(g.gInputAngle, keyAscii);
-    g.gInputAngle = typed.angle;
-    if (typed.click) {
+    if (model_.typeKey(keyAscii)) {
         SoundPo();
     }
     ShowInputAngle();
@@ -41,7 +37,7 @@ void FrmTezra::Form_KeyDown(int keyCode, int shift) {
         return;
     }
     if (keyCode == KeyCode::B && shift == (ShiftState::Shift | ShiftState::Ctrl) &&
-        sv.state.gLevel == 2) {
+        model_.hintAllowed()) {
         DrawScaleMarks();
     }
 }
@@ -51,14 +47,12 @@ bool FrmTezra::KeepsKey(int keyCode) const {
 }
 
 void FrmTezra::cmdShoot_Click() {
-    GameState& g = sv.state;
-    g.gInputAngle = FiredAngle(g.gInputAngle);
+    const bool firing = model_.takeAim();
     ShowInputAngle();
-    if (g.gInputAngle == 0) {
+    if (!firing) {
         return;
     }
     SoundPo();
-    g.gTarget = TargetSlot(g, model_.aimedDirection());
     model_.fire();
     cmdShoot->hide();
     picMain->setFocus();
@@ -68,7 +62,7 @@ void FrmTezra::cmdShoot_Click() {
 }
 
 void FrmTezra::ShowInputAngle() {
-    const Int16 angle = sv.state.gInputAngle;
+    const Int16 angle = model_.playState().gInputAngle;
     if (angle != 0) {
         lblAngle->setForeground(kWhite);
         cmdShoot->show();
@@ -81,7 +75,7 @@ void FrmTezra::ShowInputAngle() {
 }
 
 void FrmTezra::ShowStatus() {
-    lblRest->setCaption(QString::number(sv.state.gRest));
+    lblRest->setCaption(QString::number(model_.playState().gRest));
     lblScore->setCaption(QString::number(sv.state.gScore));
 }
 
@@ -90,7 +84,7 @@ void FrmTezra::RedrawField() {
     for (QWidget* label : {lblHitMsg, lblHitAngle, lblHitPoint, lblArw, lblAnswer}) {
         label->hide();
     }
-    if (sv.state.gLevel == 1) {
+    if (model_.marksShown()) {
         DrawScaleMarks();
     }
     Line1[1]->setP1({1, Line1[1]->p1().y()});

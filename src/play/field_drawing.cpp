@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "art/colours.h"
+#include "core/angle_grid.h"
 #include "kit/field_canvas.h"
 #include "state/angles.h"
 #include "state/field_geometry.h"
@@ -41,12 +42,12 @@ void DrawStarburst(FieldCanvas& field, RandomSource& rnd, float x, float y,
     }
 }
 
-void DrawProtractor(FieldCanvas& field) {
+void DrawProtractor(FieldCanvas& field, const AngleGrid& grid) {
     auto radial = [&field](double a, double r1, double r2, const QColor& colour) {
         field.line(polar(r1, a), polar(r2, a), colour);
     };
     field.arc({0, 0}, 70, kCyan, 0, 180);
-    for (int a = 0; a <= 180; a += 10) {
+    for (int a = 0; a <= grid.highest; a += grid.step) {
         radial(a, 17, 70, kCyan);
     }
     for (int a : {0, 90, 180}) {
@@ -55,7 +56,7 @@ void DrawProtractor(FieldCanvas& field) {
     for (int a = 0; a <= 180; ++a) {
         field.point(polar(kFieldRadius, a), kWhite);
     }
-    for (int a = 0; a <= 180; a += 10) {
+    for (int a = 0; a <= grid.highest; a += grid.step) {
         radial(a, 300, 311, kWhite);
     }
     for (int a : {0, 90, 180}) {

@@ -6,6 +6,7 @@
 
 #include "state/fan_sweep.h"
 
+struct AngleGrid;
 class FieldCanvas;
 class FieldLine;
 class RandomSource;
@@ -31,8 +32,9 @@ struct BurstRays {
 void DrawStarburst(FieldCanvas& field, RandomSource& rnd, float x, float y,
                    std::initializer_list<BurstRays> sets);
 
-// The protractor around the cannon: a cyan inner scale and white marks along the rim.
-void DrawProtractor(FieldCanvas& field);
+// The protractor around the cannon: a cyan inner scale and white marks along the rim, a mark at
+// every angle of the grid's step from 0.
+void DrawProtractor(FieldCanvas& field, const AngleGrid& grid);
 
 // The right angle after a miss, in the answer's colour: a line from the cannon to the rim in
 // direction `answer` and an arc between it and the red line at `lineAngle`.

@@ -40,7 +40,7 @@ void FrmTezra::tmrAfterMiss_Timer() {
     }
     if (tick.aimingAgain) {
         RedrawField();
-        if (sv.state.gStage == 3) {
+        if (tick.countArrow) {
             DrawCountArrow();
         }
         DrawAnswer();
@@ -138,7 +138,7 @@ void FrmTezra::EndPlay() {
     cmdShoot->hide();
     RedrawField();
     lblMsg[0]->hide();
-    sv.state.gInputAngle = 0;
+    model_.endPlay();
     ShowStatus();
     ShowInputAngle();
 }
@@ -176,7 +176,7 @@ void FrmTezra::tmrGameOver1_Timer() {
             for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
                 line->setColour(kWhite);
             }
-            const int a = sv.state.gInvAngle.at(NearestSlot(sv.state));
+            const int a = model_.attackerDirection();
             Line2->setP2({AngleX(kFieldRadius, a), AngleY(kFieldRadius, a)});
             tmrGameOver2->setEnabled(true);
             return;

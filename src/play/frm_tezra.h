@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/angle_picker.h"
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
 #include "kit/screen.h"
@@ -115,6 +116,8 @@ class FrmTezra : public ScreenWith<GameServices> {
     std::unique_ptr<SoundDevice> mmcMidi;               // the stage's music
 
     // --- screen state ---------------------------------------------------------------------
+    // The game's own choice of angles, unless the services bring a picker of their own.
+    RandomPicker randomPicker_;
     PlayModel model_;
     Int16 mImgOfsX;
     Int16 mBgmLoop;
@@ -130,11 +133,7 @@ class FrmTezra : public ScreenWith<GameServices> {
     void SetupStage();
     void NextRound();
 
-    // --- placement (placement.cpp) --------------------------------------------------------
-    void PlaceOne();
-    void PlaceOneMoving();
-    void PlaceThree();
-    void PlaceThreeMoving();
+    // --- placement's drawings (placement.cpp) ---------------------------------------------
     void DrawCountArrow();
     void DrawScaleMarks();
 
@@ -153,9 +152,9 @@ class FrmTezra : public ScreenWith<GameServices> {
     void tmrOugi_Timer();
     void tmrS_Timer();
     // The shot's end: the burst invader, its points and the score, or the miss burst.
-    void ShowHit(int slot, const Award& award);
+    void ShowHit(int slot, const ShotTick& tick);
     void ShowMiss(const ShotTick& tick);
-    void ShowHitMessage();
+    void ShowHitMessage(int firedAngle);
     void DrawMissBurst(float x, float y);
 
     // --- answer (answer.cpp) --------------------------------------------------------------
@@ -204,10 +203,6 @@ class FrmTezra : public ScreenWith<GameServices> {
         SoundEffect effect;
     };
     std::array<EffectDevice, 10> effectDevices();
-    // Starts the walk of a level-3 round, or retires the slot just hit near the stage's end.
-    void FinishOnePlacement();
-    void FinishThreePlacement();
-    void TurnLineToLastHit();
     // Puts a label's top-left corner at (x, y) in field units, x counted towards the screen's
     // right whatever the stage's mirroring: dx > 0 is to the right on screen.
     void placeOnScreenSide(QWidget* label, double x, double dx, double y);

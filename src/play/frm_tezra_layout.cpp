@@ -32,7 +32,9 @@ QSize FrmTezra::ClientSize(bool keypad) {
 
 FrmTezra::FrmTezra(GameServices& services)
     : ScreenWith(services, ScreenId::Play, kName),
-      model_(sv.state, sv.random, sv.clock, sv.run.settings) {
+      randomPicker_(sv.random),
+      model_(sv.state, sv.picker ? *sv.picker : randomPicker_, sv.random, sv.clock, sv.run.settings,
+             sv.run.playerName.toStdString()) {
     setCaption("Tezra");
     setBackColour(kLightGrey);
     buildControls();

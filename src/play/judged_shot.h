@@ -12,5 +12,6 @@ struct JudgedShot {
     bool hit = false;
     int points = 0;       // the change of the score: the points won, or minus the points a miss costs
     qint64 elapsedMs = 0; // from the start of the round (the invader placed) to the fire, on the game's clock
+    qint64 sinceFireMs = 0; // from the fire to the judgement (the fan and the flight), on the game's clock
 };
 // clang-format on

@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 
+#include "core/angle_picker.h"
 #include "kit/clock.h"
 #include "persist/lesson_settings.h"
 #include "play/approach_rules.h"
+#include "play/entry_rules.h"
 #include "play/flow_rules.h"
+#include "play/placement_rules.h"
 #include "play/stage_rules.h"
 #include "state/angles.h"
 #include "state/game_state.h"
@@ -21,9 +24,14 @@ constexpr int kMarkTimeMs = 400;
 constexpr int kTypeTicks = 50;
 }  // namespace
 
-PlayModel::PlayModel(GameState& state, RandomSource& random, Clock& clock,
-                     const LessonSettings& settings)
-    : state_(state), random_(random), clock_(clock), settings_(settings) {}
+PlayModel::PlayModel(GameState& state, AnglePicker& picker, RandomSource& random, Clock& clock,
+                     const LessonSettings& settings, std::string player)
+    : state_(state),
+      picker_(picker),
+      random_(random),
+      clock_(clock),
+      settings_(settings),
+      player_(std::move(player)) {}
 
 void PlayModel::setPhase(PlayPhase phase) {
     if (phase_ == phase) {
@@ -33,34 +41,148 @@ void PlayModel::setPhase(PlayPhase phase) {
     emit phaseChanged(phase);
 }
 
-void PlayModel::setLine(int angle, int dir) {
-    lineAngle_ = angle;
-    lineDir_ = dir;
-}
-
-void PlayModel::setPoints(const std::array<int, 4>& points) {
-    for (std::size_t band = 0; band < points.size(); ++band) {
-        points_[band] = points[band];
-    }
-}
-
 bool PlayModel::busy() const {
     return phase_ != PlayPhase::Aiming && phase_ != PlayPhase::MissFollowUp;
+}
+
+void PlayModel::setupStage() {
+    PlayState& p = play_;
+    if (const auto level = RulesForLevel(state_.gLevel)) {
+        for (std::size_t band = 0; band < points_.size(); ++band) {
+            points_[band] = level->points[band];
+        }
+        if (level->singleInvader) {
+            for (int slot = 1; slot < 3; ++slot) {
+                p.gInvAngle[slot] = kEmptySlot;
+                p.gInvDist[slot] = kEmptySlot;
+            }
+            p.mNearSlot = 0;
+        }
+        p.gRest = level->invaders;
+    }
+    p.gInputAngle = 0;
+    p.gLastAngle1 = 90;
+    p.gLastAngle2 = 10;
+    p.gLastAngle3 = 180;
+    p.mLineAngle = 0;
+    p.mLineDir = 1;
+    p.gTarget = kEmptySlot;
+}
+
+Round PlayModel::nextRound() {
+    Round round;
+    if (play_.gRest == 0) {
+        round.stageCleared = true;
+        return round;
+    }
+    play_.gInputAngle = 0;
+    switch (PlacementFor(state_.gLevel, state_.gStage)) {
+        case Placement::One:
+            placeOne();
+            finishOnePlacement(round);
+            break;
+        case Placement::OneMoving:
+            placeOneMoving();
+            round.lineTurned = true;
+            finishOnePlacement(round);
+            break;
+        case Placement::Three:
+            placeThree();
+            finishThreePlacement(round);
+            break;
+        case Placement::ThreeMoving:
+            placeThreeMoving();
+            round.lineTurned = true;
+            finishThreePlacement(round);
+            break;
+        case Placement::None:
+            break;
+    }
+    setPhase(PlayPhase::Aiming);
+    return round;
+}
+
+PickContext PlayModel::pickContext(const AngleGrid& grid) const {
+    return {grid, {}, state_.gLevel, state_.gStage, player_};
+}
+
+void PlayModel::placeOne() {
+    PlaceSingle(play_, picker_, pickContext(settings_.grid));
+}
+
+void PlayModel::placeOneMoving() {
+    turnLineToLastHit();
+    // An invader at the highest angle could stand behind the turned line.
+    PlaceSingle(play_, picker_, pickContext(settings_.grid.withoutHighest()));
+    play_.mLineDir = CountDirection(play_.mLineAngle, play_.gInvAngle[0]);
+}
+
+void PlayModel::placeThree() {
+    PlaceOrRefillThree(play_, picker_, pickContext(settings_.grid));
+    play_.mNearSlot = NearestSlot(play_.gInvDist);
+}
+
+void PlayModel::placeThreeMoving() {
+    turnLineToLastHit();
+    PlaceOrRefillThree(play_, picker_, pickContext(settings_.grid));
+    play_.mNearSlot = NearestSlot(play_.gInvDist);
+    play_.mLineDir = CountDirection(play_.mLineAngle, play_.gInvAngle[NearestSlot(play_.gInvDist)]);
+}
+
+void PlayModel::turnLineToLastHit() {
+    play_.mLineAngle = play_.gLastAngle1;
+}
+
+void PlayModel::finishOnePlacement(Round& round) {
+    round.placed = true;
+    round.walks[0] = true;
+    play_.gTarget = kEmptySlot;
+    beginRound();
+}
+
+void PlayModel::finishThreePlacement(Round& round) {
+    round.placed = true;
+    if (play_.gRest < 3) {
+        // No more invaders may stand on the field than are left to shoot.
+        play_.gInvAngle.at(play_.gTarget) = kRetiredSlot;
+    } else {
+        round.walks = {true, true, true};
+    }
+    play_.gTarget = kEmptySlot;
+    beginRound();
 }
 
 void PlayModel::beginRound() {
     roundStart_ = clock_.now();
 }
 
+bool PlayModel::typeKey(char32_t key) {
+    const TypedKey typed = TypeKey(play_.gInputAngle, key, settings_.grid.highest);
+    play_.gInputAngle = typed.angle;
+    return typed.click;
+}
+
+bool PlayModel::takeAim() {
+    play_.gInputAngle = settings_.grid.snap(play_.gInputAngle);
+    return play_.gInputAngle != 0;
+}
+
 void PlayModel::fire() {
+    play_.gTarget = TargetSlot(play_.gInvAngle, aimedDirection());
     firedAt_ = clock_.now();
     setPhase(PlayPhase::Fan);
 }
 
+void PlayModel::endPlay() {
+    play_.gInputAngle = 0;
+}
+
 FanTick PlayModel::stepFan() {
-    const FanTick tick = StepFan(fan_, state_.gStage, lineAngle_, lineDir_, state_.gInputAngle);
+    FanTick tick =
+        StepFan(fan_, state_.gStage, play_.mLineAngle, play_.mLineDir, play_.gInputAngle);
     if (tick.finished) {
         fan_.fanActive = 0;
+        tick.narrow = (state_.gStage == 1 || state_.gStage == 2) && play_.gInputAngle < 45;
         setPhase(PlayPhase::Shot);
     }
     return tick;
@@ -68,6 +190,7 @@ FanTick PlayModel::stepFan() {
 
 ShotTick PlayModel::stepShot() {
     ShotTick tick;
+    tick.firedAngle = play_.gInputAngle;
     tick.direction = aimedDirection();
     tick.length = ShotLength(shotStep_);
     if (shotStep_ < 5) {
@@ -77,8 +200,8 @@ ShotTick PlayModel::stepShot() {
     }
     shotStep_ = 0;
     tick.reachedRim = true;
-    if (state_.gTarget != kEmptySlot) {
-        tick.hitSlot = state_.gTarget;
+    if (play_.gTarget != kEmptySlot) {
+        tick.hitSlot = play_.gTarget;
         tick.award = judgeHit();
         hitTick_ = 0;
         setPhase(PlayPhase::HitFollowUp);
@@ -86,6 +209,8 @@ ShotTick PlayModel::stepShot() {
         tick.missed = judgeMiss();
         tick.endsGame = state_.gScore == 0 && !settings_.practice;
         if (!tick.endsGame) {
+            // The child may type the next angle at once.
+            play_.gInputAngle = 0;
             missTick_ = 0;
             setPhase(PlayPhase::MissFollowUp);
         }
@@ -97,8 +222,8 @@ HitFollowUpTick PlayModel::stepHitFollowUp() {
     ++hitTick_;
     const HitFollowUp ticks = HitFollowUpFor(state_.gLevel);
     HitFollowUpTick tick;
-    if (hitTick_ == ticks.hideTick && state_.gTarget != kEmptySlot) {
-        tick.hideSlot = state_.gTarget;
+    if (hitTick_ == ticks.hideTick && play_.gTarget != kEmptySlot) {
+        tick.hideSlot = play_.gTarget;
     }
     if (hitTick_ == ticks.endTick) {
         hitTick_ = 0;
@@ -124,6 +249,7 @@ MissFollowUpTick PlayModel::stepMissFollowUp() {
         if (phase_ == PlayPhase::MissFollowUp) {
             setPhase(PlayPhase::Aiming);
             tick.aimingAgain = true;
+            tick.countArrow = state_.gStage == 3;
         }
     }
     return tick;
@@ -131,14 +257,15 @@ MissFollowUpTick PlayModel::stepMissFollowUp() {
 
 Award PlayModel::judgeHit() {
     GameState& g = state_;
-    const int t = g.gTarget;
+    PlayState& p = play_;
+    const int t = p.gTarget;
     const Award award =
-        AwardFor(fromLine(t), DistanceBand(g.gInvDist.at(t)), g.gLevel, points_, random_);
+        AwardFor(fromLine(t), DistanceBand(p.gInvDist.at(t)), g.gLevel, points_, random_);
     g.gScore += award.points;
-    g.gRest -= 1;
-    g.gLastAngle3 = g.gLastAngle2;
-    g.gLastAngle2 = g.gLastAngle1;
-    g.gLastAngle1 = aimedDirection();
+    p.gRest -= 1;
+    p.gLastAngle3 = p.gLastAngle2;
+    p.gLastAngle2 = p.gLastAngle1;
+    p.gLastAngle1 = aimedDirection();
     emit shotJudged(judged(t, true, award.points));
     return award;
 }
@@ -158,8 +285,8 @@ JudgedShot PlayModel::judgeMiss() {
 ApproachTick PlayModel::stepApproach(int slot) {
     GameState& g = state_;
     ApproachTick tick;
-    tick.distance = g.gInvDist.at(slot);
-    tick.angle = g.gInvAngle[slot];
+    tick.distance = play_.gInvDist.at(slot);
+    tick.angle = play_.gInvAngle[slot];
     tick.band = DistanceBand(tick.distance);
     tick.frame = invFrame_[slot];
     if (settings_.practice) {
@@ -168,10 +295,11 @@ ApproachTick PlayModel::stepApproach(int slot) {
         invFrame_[slot] = (invFrame_[slot] + 1) % 2;
         return tick;
     }
-    tick.interval = ApproachInterval(g.gLevel, slot, nearSlot_, g.gRest, tick.angle, tick.distance);
-    g.gInvDist[slot] = tick.distance - kStep;
-    if (g.gInvDist[slot] > kEarthReached) {
-        tick.footstep = slot == nearSlot_ && !busy();
+    tick.interval =
+        ApproachInterval(g.gLevel, slot, play_.mNearSlot, play_.gRest, tick.angle, tick.distance);
+    play_.gInvDist[slot] = tick.distance - kStep;
+    if (play_.gInvDist[slot] > kEarthReached) {
+        tick.footstep = slot == play_.mNearSlot && !busy();
         invFrame_[slot] = (invFrame_[slot] + 1) % 2;
     } else {
         tick.arrived = true;
@@ -278,21 +406,38 @@ void PlayModel::resetSequences() {
 }
 
 int PlayModel::aimedDirection() const {
-    return lineAngle_ + lineDir_ * state_.gInputAngle;
+    return play_.mLineAngle + play_.mLineDir * play_.gInputAngle;
 }
 
 int PlayModel::attackerAngle() const {
-    return fromLine(NearestSlot(state_));
+    return fromLine(NearestSlot(play_.gInvDist));
+}
+
+int PlayModel::attackerDirection() const {
+    return play_.gInvAngle.at(NearestSlot(play_.gInvDist));
+}
+
+bool PlayModel::marksShown() const {
+    return state_.gLevel == 1;
+}
+
+bool PlayModel::hintAllowed() const {
+    return state_.gLevel == 2;
+}
+
+int PlayModel::messageDirection(int firedAngle) const {
+    const int h = firedAngle / 2;
+    return state_.gStage == 3 ? static_cast<int>(h * play_.mLineDir + play_.mLineAngle) : h;
 }
 
 int PlayModel::answeredSlot() const {
     // No invader was hit: the one the child had to answer is the nearest still standing. Equally
     // near ones (all of them in practice, where none walks) are told apart by the angle typed.
-    const auto& dist = state_.gInvDist;
-    const auto miss = [&](int slot) { return std::abs(fromLine(slot) - state_.gInputAngle); };
+    const auto& dist = play_.gInvDist;
+    const auto miss = [&](int slot) { return std::abs(fromLine(slot) - play_.gInputAngle); };
     int answered = -1;
     for (int slot = 0; slot < int(dist.size()); ++slot) {
-        if (state_.gInvAngle[slot] == kRetiredSlot) {
+        if (play_.gInvAngle[slot] == kRetiredSlot) {
             continue;
         }
         if (answered < 0 || dist[slot] < dist[answered] ||
@@ -300,11 +445,11 @@ int PlayModel::answeredSlot() const {
             answered = slot;
         }
     }
-    return answered < 0 ? int(NearestSlot(state_)) : answered;
+    return answered < 0 ? int(NearestSlot(play_.gInvDist)) : answered;
 }
 
 int PlayModel::fromLine(int slot) const {
-    return (state_.gInvAngle.at(slot) - lineAngle_) * lineDir_;
+    return (play_.gInvAngle.at(slot) - play_.mLineAngle) * play_.mLineDir;
 }
 
 JudgedShot PlayModel::judged(int slot, bool hit, int points) const {
@@ -312,9 +457,10 @@ JudgedShot PlayModel::judged(int slot, bool hit, int points) const {
     shot.level = state_.gLevel;
     shot.stage = state_.gStage;
     shot.rightAngle = fromLine(slot);
-    shot.typedAngle = state_.gInputAngle;
+    shot.typedAngle = play_.gInputAngle;
     shot.hit = hit;
     shot.points = points;
     shot.elapsedMs = firedAt_ - roundStart_;
+    shot.sinceFireMs = clock_.now() - firedAt_;
     return shot;
 }

@@ -14,6 +14,7 @@
 // One step of the shot's flight: the line from the cannon, and at the rim the judgement.
 struct ShotTick {
     double length = 0;
+    int firedAngle = 0;  // counted from the red line
     int direction = 0;
     bool sounds = false;      // the shot is heard on its first step
     bool reachedRim = false;  // the flight is over and the shot was judged
@@ -36,6 +37,7 @@ struct MissFollowUpTick {
     bool putBack = false;
     bool done = false;
     bool aimingAgain = false;  // no shot was fired during the shake: the field is cleared
+    bool countArrow = false;   // and the arrow of the turning red line is drawn again
 };
 
 // One step of an invader's walk: where it stood before the step, which picture it shows, when it

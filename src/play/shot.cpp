@@ -11,13 +11,12 @@ constexpr int kFanRadius = 35;
 
 void FrmTezra::tmrOugi_Timer() {
     tmrOugi->setEnabled(false);
-    const GameState& g = sv.state;
     const FanTick tick = model_.stepFan();
     if (tick.slice) {
         DrawFanWedge(*picMain, kFanRadius, *tick.slice);
     }
     if (tick.finished) {
-        if ((g.gStage == 1 || g.gStage == 2) && g.gInputAngle < 45) {
+        if (tick.narrow) {
             // The upper strand would show through a narrow fan.
             Line1[1]->setP1({33, Line1[1]->p1().y()});
         }
@@ -40,22 +39,23 @@ void FrmTezra::tmrS_Timer() {
         return;
     }
     if (tick.hitSlot) {
-        ShowHit(*tick.hitSlot, tick.award);
+        ShowHit(*tick.hitSlot, tick);
     } else {
         ShowMiss(tick);
     }
 }
 
-void FrmTezra::ShowHit(int slot, const Award& award) {
-    const GameState& g = sv.state;
+void FrmTezra::ShowHit(int slot, const ShotTick& tick) {
+    const PlayState& p = model_.playState();
+    const Award& award = tick.award;
     tmrInv.at(slot)->setEnabled(false);
     imgInv.at(slot)->setPixmap(
-        PixelArt(g.gInvPictures.at(DistanceBand(g.gInvDist.at(slot)))[2], *imgInv.at(slot)));
+        PixelArt(sv.state.gInvPictures.at(DistanceBand(p.gInvDist.at(slot)))[2], *imgInv.at(slot)));
     SoundPyu();
-    ShowHitMessage();
+    ShowHitMessage(tick.firedAngle);
     if (award.labelShown) {
-        const int d = g.gInvDist[slot];
-        const int a = g.gInvAngle[slot];
+        const int d = p.gInvDist[slot];
+        const int a = p.gInvAngle[slot];
         lblHitPoint->setCaption(QString::number(award.points));
         lblHitPoint->setForeground(award.colour);
         if (award.side == LabelSide::RightAbove) {
@@ -77,25 +77,21 @@ void FrmTezra::ShowMiss(const ShotTick& tick) {
         BeginGameOver();
         return;
     }
-    ShowHitMessage();
+    ShowHitMessage(tick.firedAngle);
     if (sv.run.settings.showAnswer && tick.missed) {
         ShowAnswer(*tick.missed);
     }
-    sv.state.gInputAngle = 0;
     ShowInputAngle();
     tmrAfterMiss->setEnabled(true);
 }
 
-void FrmTezra::ShowHitMessage() {
-    GameState& g = sv.state;
-    const int h = g.gInputAngle / 2;
-    const int direction =
-        g.gStage == 3 ? static_cast<int>(h * model_.lineDir() + model_.lineAngle()) : h;
+void FrmTezra::ShowHitMessage(int firedAngle) {
+    const int direction = model_.messageDirection(firedAngle);
     const QPointF q(AngleX(130, direction), AngleY(130, direction));
     placeOnScreenSide(lblHitMsg, q.x(), -60, q.y() + 60);
     placeOnScreenSide(lblHitAngle, q.x(), -60, q.y() + 21);
-    lblHitMsg->setCaption(g.gTarget == kEmptySlot ? "ミス !!" : "命中 !!");
-    lblHitAngle->setCaption(QString::number(g.gInputAngle) + "゜");
+    lblHitMsg->setCaption(model_.playState().gTarget == kEmptySlot ? "ミス !!" : "命中 !!");
+    lblHitAngle->setCaption(QString::number(firedAngle) + "゜");
     lblHitMsg->show();
     lblHitAngle->show();
 }

@@ -8,6 +8,7 @@
 #include "play/frm_tezra.h"
 #include "play/stage_rules.h"
 #include "sound/sound_files.h"
+#include "state/angles.h"
 #include "state/field_geometry.h"
 #include "state/game_state.h"
 
@@ -31,18 +32,10 @@ void FrmTezra::SetupStage() {
     GameState& g = sv.state;
     RedrawField();
 
+    model_.setupStage();
     if (const auto level = RulesForLevel(g.gLevel)) {
-        model_.setPoints(level->points);
         lblLevel->setCaption(level->name);
-        if (level->singleInvader) {
-            for (int slot = 1; slot < 3; ++slot) {
-                g.gInvAngle[slot] = kEmptySlot;
-                g.gInvDist[slot] = kEmptySlot;
-            }
-            model_.setNearSlot(0);
-        }
         lbl0LR->setVisible(level->zeroMarkShown);
-        g.gRest = level->invaders;
     }
 
     QString musicFile;
@@ -65,13 +58,7 @@ void FrmTezra::SetupStage() {
         musicFile = stage->musicFile;
     }
 
-    g.gInputAngle = 0;
     setKeyPreview(true);
-    g.gLastAngle1 = 90;
-    g.gLastAngle2 = 10;
-    g.gLastAngle3 = 180;
-    model_.setLine(0, 1);
-    g.gTarget = kEmptySlot;
     for (FieldLine* line : {Line1[0], Line1[1], Line2}) {
         line->setColour(kRed);
     }
@@ -93,34 +80,29 @@ void FrmTezra::SetupStage() {
 }
 
 void FrmTezra::NextRound() {
-    GameState& g = sv.state;
-    if (g.gRest == 0) {
+    const Round round = model_.nextRound();
+    if (round.stageCleared) {
         BeginStageClear();
         return;
     }
-    g.gInputAngle = 0;
     ShowInputAngle();
     for (QLabel* image : imgInv) {
         image->hide();
     }
     RedrawField();
-    switch (PlacementFor(g.gLevel, g.gStage)) {
-        case Placement::One:
-            PlaceOne();
-            break;
-        case Placement::OneMoving:
-            PlaceOneMoving();
-            break;
-        case Placement::Three:
-            PlaceThree();
-            break;
-        case Placement::ThreeMoving:
-            PlaceThreeMoving();
-            break;
-        case Placement::None:
-            break;
+    if (round.lineTurned) {
+        Line1[0]->setP2(
+            {AngleX(kFieldRadius, model_.lineAngle()), AngleY(kFieldRadius, model_.lineAngle())});
+        DrawCountArrow();
     }
-    model_.setPhase(PlayPhase::Aiming);
+    if (round.placed) {
+        tmrWatch->setEnabled(true);
+    }
+    for (int slot = 0; slot < 3; ++slot) {
+        if (round.walks[slot]) {
+            tmrInv[slot]->setEnabled(true);
+        }
+    }
 }
 
 void FrmTezra::Form_Unload() {

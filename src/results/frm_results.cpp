@@ -40,8 +40,13 @@ QString AskForFolder(QWidget* parent) {
 }
 }  // namespace
 
-FrmResults::FrmResults(const QString& recordPath, const QDateTime& now, QWidget* parent)
-    : QWidget(parent), recordPath_(recordPath), now_(now), chooseFolder_(AskForFolder) {
+FrmResults::FrmResults(const QString& recordPath, const QDateTime& now, const AngleGrid& grid,
+                       QWidget* parent)
+    : QWidget(parent),
+      recordPath_(recordPath),
+      now_(now),
+      grid_(grid),
+      chooseFolder_(AskForFolder) {
     setObjectName(QStringLiteral("frmResults"));
     setWindowTitle(QStringLiteral("きろく"));
     setAccessibleName(QStringLiteral("きろく"));
@@ -172,8 +177,8 @@ ResultsFilter FrmResults::filter() const {
 }
 
 void FrmResults::showFigures() {
-    figures_ = ComputeResultsFigures(contents_.rows, filter(), now_.date());
-    picChart->setFigures(figures_.angles);
+    figures_ = ComputeResultsFigures(contents_.rows, filter(), now_.date(), grid_);
+    picChart->setFigures(figures_.angles, figures_.grid);
     tblNames->setRowCount(int(figures_.names.size()));
     for (int row = 0; row < tblNames->rowCount(); ++row) {
         const NameFigures& n = figures_.names[size_t(row)];

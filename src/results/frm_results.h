@@ -24,7 +24,9 @@ class FrmResults : public QWidget {
 
     // recordPath is results.csv in the data folder; now decides what today and this week are,
     // and names the copies.
-    FrmResults(const QString& recordPath, const QDateTime& now, QWidget* parent = nullptr);
+    // grid says which angles the chart has.
+    FrmResults(const QString& recordPath, const QDateTime& now, const AngleGrid& grid = kTensGrid,
+               QWidget* parent = nullptr);
 
     void setFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
     // Reads the record again and shows it.
@@ -46,6 +48,7 @@ class FrmResults : public QWidget {
 
     QString recordPath_;
     QDateTime now_;
+    AngleGrid grid_;
     FolderChooser chooseFolder_;
     ShotRecordContents contents_;
     ResultsFigures figures_;

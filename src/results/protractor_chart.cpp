@@ -44,8 +44,9 @@ ProtractorChart::ProtractorChart(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("角度ごとの命中のわりあい"));
 }
 
-void ProtractorChart::setFigures(const std::array<AngleFigures, kChartAngles>& angles) {
+void ProtractorChart::setFigures(const std::vector<AngleFigures>& angles, const AngleGrid& grid) {
     angles_ = angles;
+    grid_ = grid;
     QStringList description;
     for (const AngleFigures& a : angles_) {
         description.append(QStringLiteral("%1°: %2").arg(a.angle).arg(SectorText(a)));
@@ -75,7 +76,7 @@ void ProtractorChart::paintEvent(QPaintEvent*) {
         // Qt's angles run anticlockwise from 3 o'clock in sixteenths of a degree: the
         // protractor's own way round.
         QPainterPath sector(c);
-        sector.arcTo(disc, a.angle - 10, 10);
+        sector.arcTo(disc, a.angle - grid_.step, grid_.step);
         sector.closeSubpath();
         p.setPen(QPen(Qt::white, 1.5));
         p.setBrush(HitShareColour(a));
@@ -85,7 +86,7 @@ void ProtractorChart::paintEvent(QPaintEvent*) {
         // half and from the rim inwards on the left, so that none stands upside down.
         p.save();
         p.translate(c);
-        const double middle = a.angle - 5.0;
+        const double middle = a.angle - grid_.step / 2.0;
         p.rotate(-middle);
         const QRectF along(r * kChartInnerShare, -8, r * (1 - kChartInnerShare) - 4, 16);
         const QString text = QStringLiteral("%1°  %2").arg(a.angle).arg(SectorText(a));

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
-#include <array>
 
 #include "results/results_figures.h"
 
@@ -18,13 +17,13 @@ QString SignedDegrees(double degrees);
 // The share of the radius left white in the middle, where the sectors would be too narrow.
 inline constexpr double kChartInnerShare = 0.18;
 
-// A half-disc protractor, 0° on the right as in stage 1, with one sector for each right angle
-// from 10° to 180°, coloured by its share of hits and labelled with its figures.
+// A half-disc protractor, 0° on the right as in stage 1, with one sector for each angle of the
+// grid, ending at it, coloured by its share of hits and labelled with its figures.
 class ProtractorChart : public QWidget {
   public:
     explicit ProtractorChart(QWidget* parent);
 
-    void setFigures(const std::array<AngleFigures, kChartAngles>& angles);
+    void setFigures(const std::vector<AngleFigures>& angles, const AngleGrid& grid);
     // Where the protractor stands: the middle of its straight edge, and its radius.
     QPointF centre() const;
     double radius() const;
@@ -33,5 +32,6 @@ class ProtractorChart : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::array<AngleFigures, kChartAngles> angles_{};
+    std::vector<AngleFigures> angles_;
+    AngleGrid grid_;
 };

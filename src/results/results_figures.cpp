@@ -6,11 +6,6 @@
 #include <map>
 
 namespace {
-// The chart's slot of a right angle, or -1 for one the chart has no sector for.
-int ChartSlot(int rightAngle) {
-    return rightAngle >= 10 && rightAngle <= 180 && rightAngle % 10 == 0 ? rightAngle / 10 - 1 : -1;
-}
-
 double Average(qint64 sum, int count) {
     return count ? double(sum) / count : 0;
 }
@@ -53,16 +48,18 @@ bool InFilter(const ShotRow& row, const ResultsFilter& filter, QDate today) {
 }
 
 ResultsFigures ComputeResultsFigures(const std::vector<ShotRow>& rows, const ResultsFilter& filter,
-                                     QDate today) {
+                                     QDate today, const AngleGrid& grid) {
     ResultsFigures figures;
-    std::array<qint64, kChartAngles> errorSums{};
+    figures.grid = grid;
+    figures.angles.resize(std::size_t(grid.count()));
+    std::vector<qint64> errorSums(figures.angles.size());
     QHash<QString, NameSums> byName;
     for (const ShotRow& row : rows) {
         if (!InFilter(row, filter, today)) {
             continue;
         }
         ++figures.shots;
-        if (const int slot = ChartSlot(row.rightAngle); slot >= 0) {
+        if (const int slot = grid.indexOf(row.rightAngle); slot >= 0) {
             ++figures.angles[slot].shots;
             figures.angles[slot].hits += row.hit;
             errorSums[slot] += row.error();
@@ -75,9 +72,9 @@ ResultsFigures ComputeResultsFigures(const std::vector<ShotRow>& rows, const Res
             ++sums.missesByAngle[row.rightAngle];
         }
     }
-    for (int slot = 0; slot < kChartAngles; ++slot) {
+    for (int slot = 0; slot < grid.count(); ++slot) {
         AngleFigures& angle = figures.angles[slot];
-        angle.angle = (slot + 1) * 10;
+        angle.angle = grid.angleAt(slot);
         angle.averageError = Average(errorSums[slot], angle.shots);
     }
     QStringList names = byName.keys();

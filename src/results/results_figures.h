@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/angle_grid.h"
 #include "persist/shot_row.h"
 
 // What the record of shots says, summed for the results screen: plain functions, no widgets.
@@ -20,7 +21,7 @@ struct ResultsFilter {
 
 // The shots at one right angle.
 struct AngleFigures {
-    int angle = 0;  // 10 to 180
+    int angle = 0;  // an angle of the grid
     int shots = 0;
     int hits = 0;
     double averageError = 0;  // typed minus right; 0 without shots
@@ -37,19 +38,19 @@ struct NameFigures {
     std::vector<int> mostMissed;  // up to three right angles, most misses first
 };
 
-inline constexpr int kChartAngles = 18;
-
 struct ResultsFigures {
-    std::array<AngleFigures, kChartAngles> angles;  // 10°, 20°, ... 180°
-    std::vector<NameFigures> names;                 // sorted by name
+    AngleGrid grid;
+    std::vector<AngleFigures> angles;  // one per angle of the grid, the lowest first
+    std::vector<NameFigures> names;    // sorted by name
     int shots = 0;
 };
 
 // Whether the shot falls in the filter; a week begins on Monday.
 bool InFilter(const ShotRow& row, const ResultsFilter& filter, QDate today);
 
+// Shots at right angles the grid does not have count for their names only.
 ResultsFigures ComputeResultsFigures(const std::vector<ShotRow>& rows, const ResultsFilter& filter,
-                                     QDate today);
+                                     QDate today, const AngleGrid& grid);
 
 // Every name in the record, sorted, each once (the empty name too, when a shot has it).
 QStringList NamesInRecord(const std::vector<ShotRow>& rows);

@@ -6,12 +6,13 @@
 
 #include "persist/shot_record_format.h"
 #include "results/frm_results.h"
+#include "state/run_memory.h"
 #include "state/screen_id.h"
 
 ResultsScreen::ResultsScreen(GameServices& services)
     : Screen(services, ScreenId::Results, kName),
       results_(new FrmResults(QDir(services.dataDir).filePath(kShotRecordFile),
-                              QDateTime::currentDateTime(), this)) {
+                              QDateTime::currentDateTime(), services.run.settings.grid, this)) {
     setWindowKind(WindowKind::Dialog);
     setCaption(QStringLiteral("きろく"));
     auto* layout = new QVBoxLayout(this);

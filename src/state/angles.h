@@ -1,11 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "state/checked_int.h"
-
-class RandomSource;
-struct GameState;
 
 // x rounded to a whole number, halves upwards; throws when it does not fit in 16 bits.
 Int16 RoundHalfUp(double x);
@@ -14,12 +12,8 @@ Int16 RoundHalfUp(double x);
 float AngleX(double r, double angleDeg);
 float AngleY(double r, double angleDeg);
 
-// A random multiple of step in [lo, hi] other than ex1, ex2 and ex3.
-Int16 RandomAngle(RandomSource& rnd, double lo, double hi, double step, double ex1, double ex2,
-                  double ex3);
-
 // The slot 0, 1 or 2 with the smallest distance; ties go to the lower slot.
-Int16 NearestSlot(const GameState& state);
+Int16 NearestSlot(const std::array<Int16, 3>& distances);
 
 // Distance band 0 (nearest) to 3 (farthest) of an invader's distance.
 Int16 DistanceBand(Int16 dist);

@@ -1,5 +1,7 @@
 #include "state/fan_sweep.h"
 
+#include <algorithm>
+
 namespace {
 
 FanTick begin(FanState& fan, float from, float to) {
@@ -9,14 +11,15 @@ FanTick begin(FanState& fan, float from, float to) {
     return {};
 }
 
-// Anticlockwise from `start` until the slice reaches base + angle; each tick's slice lies nine
-// degrees on from the last and a degree wider.
+// Anticlockwise from `start` until the slice reaches base + angle, where the last one stops; each
+// tick's slice lies nine degrees on from the last and a degree wider.
 FanTick anticlockwise(FanState& fan, float start, int base, int angle) {
     if (fan.fanActive == 0) {
         return begin(fan, start, static_cast<float>(base + 10));
     }
-    FanTick tick{FanSlice{fan.fanFrom, fan.fanTo}};
-    if (fan.fanTo >= base + angle) {
+    const float end = static_cast<float>(base + angle);
+    FanTick tick{FanSlice{fan.fanFrom, std::min(fan.fanTo, end)}};
+    if (fan.fanTo >= end) {
         tick.finished = true;
     } else {
         fan.fanFrom += 9;
@@ -25,17 +28,19 @@ FanTick anticlockwise(FanState& fan, float start, int base, int angle) {
     return tick;
 }
 
-// Clockwise from `base` until the slice reaches base - angle. Below 0 a slice is drawn up to 360;
-// one starting at exactly 0 starts at the zero edge and ends at `zeroTo`, or where it ends.
+// Clockwise from `base` until the slice reaches base - angle, where the last one stops. Below 0 a
+// slice is drawn up to 360; one starting at exactly 0 starts at the zero edge and ends at
+// `zeroTo`, or where it ends.
 FanTick clockwise(FanState& fan, int base, int angle, std::optional<float> zeroTo) {
     if (fan.fanActive == 0) {
         return begin(fan, static_cast<float>(base - 10), static_cast<float>(base));
     }
     FanTick tick;
-    if (fan.fanFrom > 0) {
-        tick.slice = FanSlice{fan.fanFrom, fan.fanTo};
-    } else if (fan.fanFrom < 0) {
-        tick.slice = FanSlice{fan.fanFrom + 360.0, 360};
+    const float from = std::max(fan.fanFrom, static_cast<float>(base - angle));
+    if (from > 0) {
+        tick.slice = FanSlice{from, fan.fanTo};
+    } else if (from < 0) {
+        tick.slice = FanSlice{from + 360.0, 360};
     } else {
         tick.slice = FanSlice{kZeroEdge, zeroTo.value_or(fan.fanTo)};
     }

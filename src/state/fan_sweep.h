@@ -23,5 +23,7 @@ struct FanSlice {
 struct FanTick {
     std::optional<FanSlice> slice;
     bool finished = false;
+    // The finished fan is narrow enough for the red line's upper strand to show through it.
+    bool narrow = false;
 };
 FanTick StepFan(FanState& fan, int stage, int lineAngle, int lineDir, int inputAngle);

@@ -4,6 +4,7 @@
 
 #include "kit/services.h"
 
+class AnglePicker;
 class RandomSource;
 class SingleInstance;
 class SoundSystem;
@@ -22,4 +23,6 @@ struct GameServices : Services {
     // it writes; without a trailing separator.
     QString programDir;
     QString dataDir;
+    // Chooses the invaders' angles; none: the game's own random choice.
+    AnglePicker* picker = nullptr;
 };

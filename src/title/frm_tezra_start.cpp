@@ -123,7 +123,7 @@ void FrmTezraStart::Form_Load() {
     mmcPopi->setFileName(g.gAppDir + EffectFile(SoundEffect::Popi));
     SoundPopi();
     // A title left during a shot must not start its successor's demonstration mid-flight.
-    g.gDemoPhase = 0;
+    demoPhase = 0;
     tmrDemo->setEnabled(true);
 }
 

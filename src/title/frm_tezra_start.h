@@ -51,6 +51,13 @@ class FrmTezraStart : public ScreenWith<GameServices> {
     GameTimer* tmrOugi;  // the fan sweep
 
     // --- demonstration state --------------------------------------------------------------
+    // 0 while the fan is still to sweep, 1 while the shot flies.
+    Int16 demoPhase;
+    // The invader and the angle the demonstration shoots at it, and whether the shot hit it.
+    Int16 demoInvAngle;
+    Int16 demoInvDist;
+    Int16 demoAngle;
+    bool demoHit = false;
     Int16 mDemoBusy;
     Int16 demoTick;
     Int16 invFrame;

@@ -46,15 +46,14 @@ void FrmTezraStart::tmrDemo_Timer() {
 }
 
 void FrmTezraStart::StartDemoShot(int angle) {
-    GameState& g = sv.state;
     mDemoBusy = 1;
-    g.gInvDist[0] = kInvDist;
-    g.gInvAngle[0] = kInvAngle;
+    demoInvDist = kInvDist;
+    demoInvAngle = kInvAngle;
     Line1->setVisible(true);
-    g.gTarget = kEmptySlot;
+    demoHit = false;
     picDemo->place(imgInv, AngleX(kInvDist, kInvAngle) - 16, AngleY(kInvDist, kInvAngle) + 16);
     tmrInv->setEnabled(true);
-    g.gInputAngle = angle;
+    demoAngle = angle;
     BeginDemoSweep();
 }
 
@@ -67,14 +66,13 @@ void FrmTezraStart::BeginDemoSweep() {
 
 void FrmTezraStart::tmrS_Timer() {
     tmrS->setEnabled(false);
-    GameState& g = sv.state;
-    if (g.gDemoPhase == 0) {
+    if (demoPhase == 0) {
         tmrOugi->setEnabled(true);
         tmrS->setEnabled(true);
         return;
     }
     tmrS->setInterval(kFlightTickMs);
-    const int angle = g.gInputAngle;
+    const int angle = demoAngle;
     const int length = shotDist < kDemoRadius ? static_cast<int>(shotDist) : kDemoRadius;
     DrawShotLine(*Line2, length, angle);
     if (shotDist < kDemoRadius) {
@@ -82,21 +80,20 @@ void FrmTezraStart::tmrS_Timer() {
         tmrS->setEnabled(true);
         return;
     }
-    if (angle == g.gInvAngle[0]) {
-        g.gTarget = 0;
+    if (angle == demoInvAngle) {
+        demoHit = true;
     } else {
         DrawDemoBurst(AngleX(kDemoRadius, angle), AngleY(kDemoRadius, angle));
     }
-    g.gDemoPhase = 0;
+    demoPhase = 0;
     shotDist = 0;
     mDemoBusy = 0;
 }
 
 void FrmTezraStart::tmrOugi_Timer() {
     tmrOugi->setEnabled(false);
-    GameState& g = sv.state;
     // The demonstration's red line points right, as in the first stage.
-    const FanTick tick = StepFan(fan, 1, 0, 1, g.gInputAngle);
+    const FanTick tick = StepFan(fan, 1, 0, 1, demoAngle);
     if (!tick.slice) {
         tmrOugi->setEnabled(true);
         return;
@@ -104,7 +101,7 @@ void FrmTezraStart::tmrOugi_Timer() {
     DrawFanWedge(*picDemo, kFanRadius, *tick.slice);
     if (tick.finished) {
         fan.fanActive = 0;
-        g.gDemoPhase = 1;
+        demoPhase = 1;
         return;
     }
     tmrOugi->setEnabled(true);
@@ -115,12 +112,12 @@ void FrmTezraStart::tmrInv_Timer() {
     GameState& g = sv.state;
     if (hitHold >= 1) {
         hitHold -= 1;
-    } else if (g.gTarget != 0) {
+    } else if (!demoHit) {
         invFrame = invFrame == 0 ? 1 : 0;
         imgInv->setPixmap(PixelArt(g.gInvPictures[kCyanBand][invFrame], *imgInv));
     } else {
         imgInv->setPixmap(PixelArt(g.gInvPictures[kCyanBand][2], *imgInv));
-        g.gTarget = kEmptySlot;
+        demoHit = false;
         hitHold = 2;
     }
     tmrInv->setEnabled(true);

@@ -1,5 +1,6 @@
 #include <QDateTime>
 
+#include "app/shot_recorder.h"
 #include "persist/shot_record_reader.h"
 #include "support/play_fixture.h"
 
@@ -35,5 +36,14 @@ TEST_F(ShotRecorderTest, EveryJudgedShotOfTheRunBecomesOneLineInTheDataFolder) {
     EXPECT_EQ(std::tuple(miss.rightAngle, miss.typedAngle, miss.error()),
               std::tuple(missRight, wrong, wrong - missRight));
     EXPECT_EQ(miss.points, -30);
+}
+
+TEST(ShotRow, TheRecordsTimeIsTheFiresNotTheJudgements) {
+    JudgedShot shot;
+    shot.elapsedMs = 2300;
+    shot.sinceFireMs = 1450;  // a wide fan and the flight
+    const ShotRow row = RowOf(shot, "ゆき", QDateTime({2026, 12, 10}, {10, 0, 1, 200}));
+    EXPECT_EQ(QDateTime(row.day, row.time).toString(Qt::ISODate), "2026-12-10T09:59:59");
+    EXPECT_EQ(row.elapsedMs, 2300);
 }
 }  // namespace

@@ -41,7 +41,7 @@ class WholeGameTest : public PlayFixture {
     int answer(FrmTezra& screen) {
         const PlayProbe play(screen);
         const int slot = state.gLevel == 3 ? static_cast<int>(play.mNearSlot) : 0;
-        return (state.gInvAngle[slot] - play.mLineAngle) * play.mLineDir;
+        return (play.round.gInvAngle[slot] - play.mLineAngle) * play.mLineDir;
     }
     void typeOn(FrmTezra& play, const QString& keys) {
         for (QChar c : keys) {
@@ -83,7 +83,8 @@ TEST_F(WholeGameTest, FromTheTitleThroughEveryStageToTheAllClearAndTheNameEntry)
         if (auto* briefing = shown<FrmStageMsg>(ScreenId::Briefing)) {
             briefed.emplace_back(state.gLevel, state.gStage);
             click(briefing->cmdStart);
-        } else if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+        } else if (FrmTezra* play = playable();
+                   play && play->model().playState().gInputAngle == 0) {
             typeOn(*play, QString::number(answer(*play)) + " ");
             ++shots;
         }
@@ -112,7 +113,7 @@ TEST_F(WholeGameTest, GameOverContinueAndAGameOverAboveTheHighScoreToTheNameEntr
     click(shown<FrmStageMsg>(ScreenId::Briefing)->cmdStart);
     // Ten misses use up the 300 points: game over without a new high score, then continue.
     while (!nav.isShown(ScreenId::GameOver) && clock.now() < 600'000) {
-        if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+        if (FrmTezra* play = playable(); play && play->model().playState().gInputAngle == 0) {
             typeOn(*play, QString::number(answer(*play) % 180 + 10) + " ");
         }
         advance(10);
@@ -123,7 +124,7 @@ TEST_F(WholeGameTest, GameOverContinueAndAGameOverAboveTheHighScoreToTheNameEntr
     EXPECT_EQ(std::pair(int(state.gLevel), int(state.gStage)), std::pair(1, 1));
     // Three hits, then the player waits: the invader reaches the Earth above the high score.
     for (int hits = 0; hits < 3 && clock.now() < 900'000;) {
-        if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+        if (FrmTezra* play = playable(); play && play->model().playState().gInputAngle == 0) {
             typeOn(*play, QString::number(answer(*play)) + " ");
             ++hits;
         }
@@ -163,7 +164,8 @@ class ScreenGallery : public WholeGameTest {
         while (!done() && clock.now() < 3'600'000) {
             if (auto* briefing = shown<FrmStageMsg>(ScreenId::Briefing)) {
                 click(briefing->cmdStart);
-            } else if (FrmTezra* play = playable(); play && state.gInputAngle == 0) {
+            } else if (FrmTezra* play = playable();
+                       play && play->model().playState().gInputAngle == 0) {
                 typeOn(*play, QString::number(answer(*play)) + " ");
             }
             advance(10);
@@ -224,7 +226,7 @@ TEST_F(ScreenGallery, SavesEveryScreenWhenAskedTo) {
     click(shown<FrmTezraStart>(ScreenId::Title)->cmdLo);
     click(shown<FrmStageMsg>(ScreenId::Briefing)->cmdStart);
     while (!nav.isShown(ScreenId::GameOver) && clock.now() < 7'200'000) {
-        if (FrmTezra* p = playable(); p && state.gInputAngle == 0) {
+        if (FrmTezra* p = playable(); p && p->model().playState().gInputAngle == 0) {
             typeOn(*p, QString::number(answer(*p) % 180 + 10) + " ");
         }
         advance(10);

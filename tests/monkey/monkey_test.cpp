@@ -127,9 +127,9 @@ class Monkey {
     // Types the angle of the invader to shoot, and fires.
     void answer(FrmTezra& play) {
         const PlayView view = ViewOf(play);
-        const GameState& g = run_->state;
-        const int slot = g.gLevel == 3 ? view.nearSlot : 0;
-        const int angle = (g.gInvAngle.at(slot) - view.lineAngle) * view.lineDir;
+        const int slot = run_->state.gLevel == 3 ? view.nearSlot : 0;
+        const int angle =
+            (play.model().playState().gInvAngle.at(slot) - view.lineAngle) * view.lineDir;
         last_ = "answer " + std::to_string(angle);
         send(play, Qt::Key_C, "c", Qt::NoModifier);  // clears what was typed before
         for (QChar c : QString::number(angle)) {
@@ -286,23 +286,24 @@ class Monkey {
         if (g.gScore < 0 || g.gHiScore < 0) {
             return "score below 0";
         }
-        for (int slot = 0; slot < 3; ++slot) {
-            const int angle = g.gInvAngle[slot];
-            const int dist = g.gInvDist[slot];
-            if (!InRange(angle, 0, 180) && angle != kRetiredSlot && angle != kEmptySlot) {
-                return "invader angle " + std::to_string(angle);
-            }
-            if (!InRange(dist, 0, 290) && dist != kEmptySlot) {
-                return "invader distance " + std::to_string(dist);
-            }
-        }
-        if (!InRange(g.gTarget, 0, 2) && g.gTarget != kEmptySlot) {
-            return "target slot " + std::to_string(g.gTarget);
-        }
-        if (!InRange(g.gInputAngle, 0, 999)) {
-            return "typed angle " + std::to_string(g.gInputAngle);
-        }
         if (auto* play = static_cast<FrmTezra*>(run_->nav.find(ScreenId::Play))) {
+            const PlayState& p = play->model().playState();
+            for (int slot = 0; slot < 3; ++slot) {
+                const int angle = p.gInvAngle[slot];
+                const int dist = p.gInvDist[slot];
+                if (!InRange(angle, 0, 180) && angle != kRetiredSlot && angle != kEmptySlot) {
+                    return "invader angle " + std::to_string(angle);
+                }
+                if (!InRange(dist, 0, 290) && dist != kEmptySlot) {
+                    return "invader distance " + std::to_string(dist);
+                }
+            }
+            if (!InRange(p.gTarget, 0, 2) && p.gTarget != kEmptySlot) {
+                return "target slot " + std::to_string(p.gTarget);
+            }
+            if (!InRange(p.gInputAngle, 0, 999)) {
+                return "typed angle " + std::to_string(p.gInputAngle);
+            }
             const PlayView view = ViewOf(*play);
             if (!InRange(g.gLevel, 1, 3) || !InRange(g.gStage, 1, 3)) {
                 return "level " + std::to_string(g.gLevel) + " stage " + std::to_string(g.gStage);

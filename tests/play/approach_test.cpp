@@ -49,19 +49,19 @@ TEST_F(ApproachTest, EachStepTakesTheIntervalOfItsDistance) {
         SCOPED_TRACE(testing::Message()
                      << "level " << c.level << " rest " << c.rest << " angle " << c.angle);
         PlayProbe& s = restartEmpty(c.level, 1);
-        state.gRest = c.rest;
+        round().gRest = c.rest;
         pin(0, c.angle, 290);
         s.tmrInv[0]->setInterval(400);
         s.tmrInv[0]->setEnabled(true);
         advance(399);
-        EXPECT_EQ(state.gInvDist[0], 290);
+        EXPECT_EQ(round().gInvDist[0], 290);
         advance(1);
-        EXPECT_EQ(state.gInvDist[0], 287);
+        EXPECT_EQ(round().gInvDist[0], 287);
         EXPECT_EQ(s.tmrInv[0]->interval(), c.first);
         advance(c.first - 1);
-        EXPECT_EQ(state.gInvDist[0], 287);
+        EXPECT_EQ(round().gInvDist[0], 287);
         advance(1);
-        EXPECT_EQ(state.gInvDist[0], 284);
+        EXPECT_EQ(round().gInvDist[0], 284);
         EXPECT_EQ(s.tmrInv[0]->interval(), c.second);
     }
 }
@@ -71,7 +71,7 @@ TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
     pin(0, 40, 290);
     pin(1, 80, 200);
     pin(2, 120, 260);
-    s.model.setNearSlot(1);
+    s.round.mNearSlot = 1;
     for (auto& timer : s.tmrInv) {
         timer->setInterval(400);
         timer->setEnabled(true);
@@ -85,22 +85,22 @@ TEST_F(ApproachTest, AtLevelThreeTheNearestWalksFaster) {
     const auto sounds = soundsSince(mark);
     EXPECT_EQ(count(sounds, "mmcBu(0): sound") + count(sounds, "mmcBu(1): sound"), 1);
     advance(300);
-    EXPECT_EQ(state.gInvDist[1], 194);
-    EXPECT_EQ(state.gInvDist[0], 287);
+    EXPECT_EQ(round().gInvDist[1], 194);
+    EXPECT_EQ(round().gInvDist[0], 287);
 }
 
 TEST_F(ApproachTest, ColourFollowsTheBandAndFramesAlternate) {
     PlayProbe& s = restartEmpty(1, 1);
-    state.gRest = 1;  // fast
+    round().gRest = 1;  // fast
     pin(0, 90, 230);
     s.tmrInv[0]->setEnabled(true);
     int frame = -1;
     std::vector<int> bandChanges;
     int lastBand = 3;
-    while (state.gInvDist[0] > 18) {
-        const int d = state.gInvDist[0];
-        clock.advanceUntil([&] { return state.gInvDist[0] != d; }, 2000);
-        ASSERT_EQ(state.gInvDist[0], d - 3);
+    while (round().gInvDist[0] > 18) {
+        const int d = round().gInvDist[0];
+        clock.advanceUntil([&] { return round().gInvDist[0] != d; }, 2000);
+        ASSERT_EQ(round().gInvDist[0], d - 3);
         const int band = d / 75;
         const auto shown = argb(s.imgInv[0]->pixmap().toImage());
         if (frame < 0) {
@@ -125,7 +125,7 @@ TEST_F(ApproachTest, ImagesSitOnTheMirroredFieldCentredOnTheirPoints) {
         PlayProbe& s = restartEmpty(1, stage);
         pin(0, 30, 200);
         s.tmrInv[0]->setEnabled(true);
-        clock.advanceUntil([&] { return state.gInvDist[0] != 200; }, 2000);
+        clock.advanceUntil([&] { return round().gInvDist[0] != 200; }, 2000);
         EXPECT_EQ(s.imgInv[0]->pos() + QPoint(16, 16), onScreen(AngleX(200, 30), AngleY(200, 30)))
             << stage;
         EXPECT_EQ(s.imgInv[0]->size(), QSize(32, 32));
@@ -136,13 +136,13 @@ TEST_F(ApproachTest, ReachingEighteenEndsTheGame) {
     PlayProbe& s = restartEmpty(1, 1);
     pin(0, 60, 22);
     s.tmrInv[0]->setEnabled(true);
-    clock.advanceUntil([&] { return state.gInvDist[0] != 22; }, 2000);
-    EXPECT_EQ(state.gInvDist[0], 19);
+    clock.advanceUntil([&] { return round().gInvDist[0] != 22; }, 2000);
+    EXPECT_EQ(round().gInvDist[0], 19);
     EXPECT_TRUE(s.tmrInv[0]->enabled());
     EXPECT_FALSE(s.tmrGameOver1->enabled());
     const auto mark = soundMark();
-    clock.advanceUntil([&] { return state.gInvDist[0] != 19; }, 2000);
-    EXPECT_EQ(state.gInvDist[0], 16);
+    clock.advanceUntil([&] { return round().gInvDist[0] != 19; }, 2000);
+    EXPECT_EQ(round().gInvDist[0], 16);
     EXPECT_FALSE(s.tmrInv[0]->enabled());
     EXPECT_TRUE(s.imgInv[0]->isVisibleTo(&s.screen));
     EXPECT_TRUE(s.tmrGameOver1->enabled());
@@ -160,13 +160,13 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         pin(0, 90, 40);
         s.tmrInv[0]->setInterval(inFlight ? 700 : 100);
         s.tmrInv[0]->setEnabled(true);
-        state.gRest = 1;
+        round().gRest = 1;
         fire(120);  // 13 fan ticks: 650 ms, then the flight
         const auto mark = soundMark();
         clock.advanceUntil([&] { return s.tmrGameOver1->enabled(); }, 3000);
         ASSERT_TRUE(s.tmrGameOver1->enabled());
         EXPECT_EQ(s.tmrS->enabled() || s.tmrOugi->enabled(), false);
-        EXPECT_EQ(state.gInputAngle, 0);
+        EXPECT_EQ(round().gInputAngle, 0);
         EXPECT_EQ(s.lblAngle->caption(), "0");
         EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
         // The shot is never judged.
@@ -175,7 +175,7 @@ TEST_F(ApproachTest, ArrivalDuringTheFanOrTheFlightStopsTheShot) {
         EXPECT_EQ(count(sounds, "mmcPyu: sound"), 0);
         EXPECT_EQ(count(sounds, "mmcMidi: stop"), 1);
         EXPECT_EQ(state.gScore, 300);
-        EXPECT_EQ(state.gRest, 1);
+        EXPECT_EQ(round().gRest, 1);
 
         // After a continue the next shot starts from its first tick: the set-up tick draws
         // nothing, the slice follows, then the shot is heard.

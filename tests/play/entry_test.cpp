@@ -83,7 +83,7 @@ TEST_F(EntryTest, DigitsBuildTheAngleAndAnythingElseStartsAgain) {
         }
         const bool typed = QString(c.shown) != "0";
         EXPECT_EQ(s.lblAngle->caption(), c.shown);
-        EXPECT_EQ(state.gInputAngle, QString(c.shown).toInt());
+        EXPECT_EQ(round().gInputAngle, QString(c.shown).toInt());
         EXPECT_EQ(s.lblAngle->foreground(), typed ? kTypedWhite : kNothingTypedGrey);
         EXPECT_EQ(s.cmdShoot->isVisibleTo(&s.screen), typed);
         if (typed) {
@@ -99,40 +99,40 @@ TEST_F(EntryTest, AnAngleThatRoundsToZeroFiresNothing) {
     type("4");
     const std::size_t mark = soundMark();
     key(Qt::Key_Space, " ");
-    EXPECT_EQ(state.gInputAngle, 0);
+    EXPECT_EQ(round().gInputAngle, 0);
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
     EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
     EXPECT_FALSE(s.model.busy());
-    EXPECT_EQ(state.gTarget, 999);
+    EXPECT_EQ(round().gTarget, 999);
     EXPECT_FALSE(s.tmrOugi->enabled());
     EXPECT_TRUE(effectsSince(mark).empty());
 }
 
 TEST_F(EntryTest, TheTypedAngleIsCountedFromTheRedLine) {
     struct Case {
-        int level, stage, invader, lo, hi;
+        int level, stage, invader;
         const char* typed;
         int fired;
     };
     const Case cases[] = {
-        {1, 1, 20, 10, 180, "15", 20},  // fired at the nearest ten, halves upwards
-        {2, 1, 130, 10, 180, "125", 130},
-        {2, 2, 30, 10, 180, "30", 30},   // mirrored field: 30 above the line on the left
-        {1, 3, 40, 10, 170, "50", 50},   // line straight up, counted to the right
-        {2, 3, 150, 10, 170, "55", 60},  // counted to the left
+        {1, 1, 20, "15", 20},  // fired at the nearest ten, halves upwards
+        {2, 1, 130, "125", 130},
+        {2, 2, 30, "30", 30},   // mirrored field: 30 above the line on the left
+        {1, 3, 40, "50", 50},   // line straight up, counted to the right
+        {2, 3, 150, "55", 60},  // counted to the left
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
-        queueAngles({c.invader}, c.lo, c.hi);
+        queueAngles({c.invader});
         PlayProbe& s = restart(c.level, c.stage);
-        ASSERT_EQ(state.gInvAngle[0], c.invader);
+        ASSERT_EQ(round().gInvAngle[0], c.invader);
         type(c.typed);
         const std::size_t mark = soundMark();
         key(Qt::Key_Space, " ");
-        EXPECT_EQ(state.gInputAngle, c.fired);
+        EXPECT_EQ(round().gInputAngle, c.fired);
         EXPECT_EQ(s.lblAngle->caption(), QString::number(c.fired));
-        EXPECT_EQ(state.gTarget, 0);
+        EXPECT_EQ(round().gTarget, 0);
         EXPECT_TRUE(s.model.busy());
         EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
         EXPECT_FALSE(s.lblMsg[0]->isVisibleTo(&s.screen));
@@ -145,7 +145,7 @@ TEST_F(EntryTest, AShotAtNoInvaderMisses) {
     queueAngles({20});
     PlayProbe& s = start(1, 1);
     fire(30);
-    EXPECT_EQ(state.gTarget, 999);
+    EXPECT_EQ(round().gTarget, 999);
     EXPECT_TRUE(s.model.busy());
 }
 
@@ -163,15 +163,15 @@ TEST_F(EntryTest, EnterAndSpaceEachFireExactlyOnce) {
         const std::size_t mark = soundMark();
         key(c.key, c.text);
         // The key must not also reach the entry: the fired angle stays.
-        EXPECT_EQ(state.gInputAngle, 60);
-        EXPECT_EQ(state.gTarget, 0);
+        EXPECT_EQ(round().gInputAngle, 60);
+        EXPECT_EQ(round().gTarget, 0);
         key(c.key, c.text);
         runUntilReady();
         const auto effects = effectsSince(mark);
         EXPECT_EQ(countOf(effects, "mmcPo: sound"), 1);
         EXPECT_EQ(countOf(effects, "mmcShoot: sound"), 1);
         EXPECT_EQ(countOf(effects, "mmcPyu: sound"), 1);
-        EXPECT_EQ(state.gRest, 14);
+        EXPECT_EQ(round().gRest, 14);
     }
 }
 
@@ -188,7 +188,7 @@ TEST_F(EntryTest, EnterWithNothingTypedOnlyClearsTheEntry) {
     EXPECT_TRUE(nav.isLoaded(&s.screen));
     EXPECT_EQ(state.gStage, 3);
     EXPECT_EQ(state.gScore, 450);
-    EXPECT_EQ(state.gInputAngle, 0);
+    EXPECT_EQ(round().gInputAngle, 0);
     EXPECT_FALSE(s.model.busy());
     EXPECT_FALSE(s.tmrOugi->enabled());
     EXPECT_TRUE(effectsSince(mark).empty());
@@ -204,19 +204,19 @@ TEST_F(EntryTest, KeysCountForNothingUntilTheNextRoundIsPlaced) {
         type("7");
         key(Qt::Key_Space, " ");
         key(Qt::Key_Return, "\r");
-        EXPECT_EQ(state.gInputAngle, 60) << "at " << ms << " ms";
+        EXPECT_EQ(round().gInputAngle, 60) << "at " << ms << " ms";
         ++keysIgnored;
         advance(20);
     }
     EXPECT_GT(keysIgnored, 20);  // fan, shot and the hit follow-up all took their time
     EXPECT_FALSE(s.model.busy());
-    EXPECT_EQ(state.gRest, 14);
+    EXPECT_EQ(round().gRest, 14);
     const auto effects = effectsSince(mark);
     EXPECT_EQ(countOf(effects, "mmcPo: sound"), 0);
     EXPECT_EQ(countOf(effects, "mmcShoot: sound"), 1);
     // The new round takes keys again.
     type("3");
-    EXPECT_EQ(state.gInputAngle, 3);
+    EXPECT_EQ(round().gInputAngle, 3);
 }
 
 TEST_F(EntryTest, TheMarksKeyHelpsAtLevelTwoOnly) {
@@ -239,7 +239,7 @@ TEST_F(EntryTest, TheMarksKeyHelpsAtLevelTwoOnly) {
         const std::size_t before = s.picMain->displayList().size();
         key(Qt::Key_B, c.mods & Qt::ControlModifier ? "\x02" : "B", c.mods);
         EXPECT_EQ(s.picMain->displayList().size(), before + c.drawingsAdded);
-        EXPECT_EQ(state.gInputAngle, 0);
+        EXPECT_EQ(round().gInputAngle, 0);
         EXPECT_EQ(s.lblAngle->caption(), "0");
     }
 }
@@ -334,20 +334,42 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EntryTest, StatusShowsWhatIsLeftAndTheScoreAsPlainDigits) {
     PlayProbe& s = start(1, 1);
-    state.gRest = 7;
+    round().gRest = 7;
     state.gScore = 1250;
     s.ShowStatus();
     EXPECT_EQ(s.lblRest->caption(), "7");
     EXPECT_EQ(s.lblScore->caption(), "1250");
-    state.gInputAngle = 130;
+    round().gInputAngle = 130;
     s.ShowInputAngle();
     EXPECT_EQ(s.lblAngle->caption(), "130");
     EXPECT_EQ(s.lblAngle->foreground(), kTypedWhite);
     EXPECT_EQ(s.lblAngle->background(), QColor(255, 0, 0));
     EXPECT_TRUE(s.cmdShoot->isVisibleTo(&s.screen));
-    state.gInputAngle = 0;
+    round().gInputAngle = 0;
     s.ShowInputAngle();
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_EQ(s.lblAngle->foreground(), kNothingTypedGrey);
     EXPECT_FALSE(s.cmdShoot->isVisibleTo(&s.screen));
+}
+
+// On a grid of 5°, an invader the picker placed at 45° is hit by a typed 45, which the fan sweeps
+// exactly and no further.
+TEST_F(EntryTest, OnAFiveDegreeGridATyped45HitsTheInvaderAt45) {
+    run.settings.grid = {5, 5, 180};
+    queueAngles({45});
+    PlayProbe& s = start(1, 1);
+    ASSERT_EQ(round().gInvAngle[0], 45);
+    EXPECT_EQ(picker.asked().at(0).grid, run.settings.grid);
+    fire(45);
+    EXPECT_EQ(s.lblAngle->caption(), "45");
+    EXPECT_EQ(round().gTarget, 0);
+    clock.advanceUntil([&] { return s.lblHitMsg->isVisible(); }, 3000);
+    EXPECT_EQ(s.lblHitMsg->caption(), "命中 !!");
+    double fanEnd = 0;
+    for (const Drawing& d : s.picMain->displayList()) {
+        if (d.kind == Drawing::Kind::Pie) {
+            fanEnd = std::max(fanEnd, d.endDeg);
+        }
+    }
+    EXPECT_EQ(fanEnd, 45);
 }

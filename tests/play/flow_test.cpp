@@ -104,12 +104,12 @@ TEST_F(FlowTest, HitFollowUpHidesTheInvaderThenPlacesTheNextRound) {
                 EXPECT_TRUE(s.model.busy()) << tick;
                 EXPECT_TRUE(s.lblHitMsg->isVisibleTo(&s.screen)) << tick;
                 EXPECT_EQ(s.lblHitPoint->isVisibleTo(&s.screen), c.level != 1) << tick;
-                EXPECT_EQ(state.gInvDist[0], 160) << tick;
+                EXPECT_EQ(round().gInvDist[0], 160) << tick;
             }
         }
         // The next round is up.
         EXPECT_FALSE(s.model.busy());
-        EXPECT_EQ(state.gInvDist[0], 290);
+        EXPECT_EQ(round().gInvDist[0], 290);
         EXPECT_TRUE(s.tmrInv[0]->enabled());
         EXPECT_FALSE(s.tmrAfterHit->enabled());
         EXPECT_FALSE(s.lblHitMsg->isVisibleTo(&s.screen));
@@ -124,7 +124,8 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
     for (const Case c : {Case{1, 1, 8, 9, 18}, Case{2, 3, 8, 9, 18}, Case{3, 3, 4, 5, 8}}) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         PlayProbe& s = restartEmpty(c.level, c.stage);
-        s.model.setLine(0, 1);
+        s.round.mLineAngle = 0;
+        s.round.mLineDir = 1;
         s.picMain->move(s.picMain->x(), 36);
         missOnce();
         int top = 36;
@@ -141,7 +142,7 @@ TEST_F(FlowTest, MissFollowUpShakesThenPutsTheFieldBack) {
         }
         EXPECT_FALSE(s.model.busy());
         // The round goes on: no new invaders after a miss; in stage 3 the arrow is back.
-        EXPECT_EQ(state.gRest, RulesForLevel(c.level)->invaders);
+        EXPECT_EQ(round().gRest, RulesForLevel(c.level)->invaders);
         EXPECT_EQ(s.lblArw->isVisibleTo(&s.screen), c.stage == 3);
     }
 }
@@ -203,7 +204,7 @@ TEST_F(FlowTest, PromptBlinksAndTellsWhatToDo) {
 TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     const Shows briefings = recordShows(ScreenId::Briefing);
     PlayProbe& s = restartEmpty(1, 1);
-    state.gRest = 1;
+    round().gRest = 1;
     hitPinned(40, 160);
     const int score = state.gScore;
     auto mark = soundMark();
@@ -232,7 +233,7 @@ TEST_F(FlowTest, LastHitOfAStageBlinksTheClearMessageAndBriefsTheNextStage) {
     EXPECT_FALSE(clearShown());
     // The new stage is up with its own music, the score carried over.
     EXPECT_EQ(s.lblStage->caption(), "2");
-    EXPECT_EQ(state.gRest, 10);
+    EXPECT_EQ(round().gRest, 10);
     EXPECT_EQ(state.gScore, score);
     EXPECT_FALSE(s.model.busy());
     EXPECT_TRUE(nav.isShown(ScreenId::Play));
@@ -251,8 +252,9 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     };
     for (const Case c : {Case{1, 3, 2, 1}, Case{2, 2, 2, 3}, Case{2, 3, 3, 1}}) {
         PlayProbe& s = restartEmpty(c.level, c.stage);
-        s.model.setLine(0, 1);
-        state.gRest = 1;
+        s.round.mLineAngle = 0;
+        s.round.mLineDir = 1;
+        round().gRest = 1;
         hitPinned(40, 160);
         const std::size_t before = briefings->size();
         clock.advanceUntil([&] { return briefings->size() > before; }, 20000);
@@ -262,8 +264,9 @@ TEST_F(FlowTest, StagesAndLevelsFollowEachOtherUpToTheAllClear) {
     EXPECT_EQ(briefings->size(), 3u);
 
     PlayProbe& s = restartEmpty(3, 3);
-    s.model.setLine(0, 1);
-    state.gRest = 1;
+    s.round.mLineAngle = 0;
+    s.round.mLineDir = 1;
+    round().gRest = 1;
     hitPinned(40, 160);
     const auto mark = soundMark();
     advance(600);
@@ -289,8 +292,9 @@ TEST_F(FlowTest, ALessonsLevelsEndInTheAllClearAfterTheHighestAllowed) {
     const auto clearLevelOne = [&](std::set<int> levels) {
         run.settings.levels = std::move(levels);
         PlayProbe& s = restartEmpty(1, 3);
-        s.model.setLine(0, 1);
-        state.gRest = 1;
+        s.round.mLineAngle = 0;
+        s.round.mLineDir = 1;
+        round().gRest = 1;
         hitPinned(40, 160);
         const std::size_t shown = briefings->size() + allClear->size();
         clock.advanceUntil([&] { return briefings->size() + allClear->size() > shown; }, 20000);
@@ -370,14 +374,14 @@ TEST_F(FlowTest, GameOverFlashesThenTypesTheMessageAndContinues) {
     advance(100);
     EXPECT_EQ(*gameOver, (std::vector<std::pair<int, int>>{{1, 1}}));
     // Continued: the same stage from its first round, the lines red again.
-    EXPECT_EQ(state.gRest, 10);
+    EXPECT_EQ(round().gRest, 10);
     EXPECT_EQ(state.gScore, 300);
     EXPECT_FALSE(s.model.busy());
     EXPECT_EQ(s.Line2->colour(), kRed);
     EXPECT_EQ(s.lblOverMsg[0]->caption(), "");
     EXPECT_TRUE(s.picMain->isVisibleTo(&s.screen));
     EXPECT_TRUE(s.tmrWatch->enabled());
-    EXPECT_EQ(state.gInvDist[0], 290);
+    EXPECT_EQ(round().gInvDist[0], 290);
 }
 
 TEST_F(FlowTest, GameOverNamesTheAttackerCountedFromTheRedLine) {
@@ -388,7 +392,8 @@ TEST_F(FlowTest, GameOverNamesTheAttackerCountedFromTheRedLine) {
     for (const Case c : {Case{2, 0, 1, 30, "30゜からの こうげきをうけ"},
                          Case{3, 120, -1, 50, "70゜からの こうげきをうけ"}}) {
         PlayProbe& s = restartEmpty(1, c.stage);
-        s.model.setLine(c.lineAngle, c.lineDir);
+        s.round.mLineAngle = c.lineAngle;
+        s.round.mLineDir = c.lineDir;
         invaderArrives(0, c.attacker);
         advance(120 + 100 * 24);
         EXPECT_EQ(s.lblOverMsg[0]->caption(), c.line0);
@@ -452,7 +457,7 @@ TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
         sv.state.gScore = 300;
     });
     PlayProbe& s = restartEmpty(3, 1);
-    state.gRest = 1;  // the hit ends the stage, were it not for the attacker
+    round().gRest = 1;  // the hit ends the stage, were it not for the attacker
     pin(1, 150, 200);
     hitPinned(40, 160);
     const auto mark = soundMark();
@@ -462,7 +467,7 @@ TEST_F(FlowTest, InvaderArrivingDuringTheHitPauseEndsTheGameOnly) {
     EXPECT_EQ(count(soundsSince(mark), "mmcMidi: stop"), 1);
     EXPECT_TRUE(briefings->empty());
     EXPECT_EQ(state.gStage, 1);
-    EXPECT_EQ(state.gRest, 20);
+    EXPECT_EQ(round().gRest, 20);
     advance(5000);
     EXPECT_EQ(gameOver->size(), 1u);
     EXPECT_TRUE(briefings->empty());
@@ -489,7 +494,7 @@ TEST_F(FlowTest, EndSequencesTakeHelpAndMusicAwayAtOnce) {
     // The same for the stage clear.
     restartEmpty(1, 1);
     advance(400);
-    state.gRest = 1;
+    round().gRest = 1;
     hitPinned(40, 160);
     advance(1500);
     ASSERT_TRUE(s.tmrMsgSClear->enabled());
@@ -507,7 +512,7 @@ TEST_F(FlowTest, KeysDuringTheGameOverMessageAreIgnored) {
     type("45");
     key(Qt::Key_Space, " ");
     key(Qt::Key_Return, "\r");
-    EXPECT_EQ(state.gInputAngle, 0);
+    EXPECT_EQ(round().gInputAngle, 0);
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_FALSE(s.tmrOugi->enabled());
     for (const QString& line : soundsSince(mark)) {
@@ -519,7 +524,7 @@ TEST_F(FlowTest, ShotAfterAContinueStartsFromItsFirstTick) {
     recordShows(ScreenId::GameOver, [](GameServices& sv) { sv.state.gRetryFlag = 1; });
     PlayProbe& s = restartEmpty(1, 1);
     pin(0, 90, 60);
-    state.gRest = 1;
+    round().gRest = 1;
     s.tmrInv[0]->setEnabled(true);
     fire(150);
     advance(300);  // six fan ticks in

@@ -58,19 +58,19 @@ TEST_F(LessonPlayTest, InPracticeInvadersStandAMissCostsNothingAndAHitCounts) {
     queueAngles({30, 60, 150});
     PlayProbe& s = start(3, 2);
     advance(120000);  // far longer than the walk to the Earth
-    EXPECT_EQ(state.gInvDist, (std::array<Int16, 3>{290, 290, 290}));
+    EXPECT_EQ(round().gInvDist, (std::array<Int16, 3>{290, 290, 290}));
     EXPECT_EQ(s.imgInv[1]->pos() + QPoint(16, 16), onScreen(AngleX(290, 60), AngleY(290, 60)));
-    state.gRest = 3;
+    round().gRest = 3;
     fire(30);
     advanceToJudgement();
     queueAngles({100});  // the new invader, retired at once: only two are left to shoot
     runUntilReady();
-    EXPECT_EQ(state.gRest, 2);
+    EXPECT_EQ(round().gRest, 2);
 
     state.gScore = 20;  // a miss would cost the last points
     fire(130);
     runUntilReady();
-    EXPECT_EQ(std::tuple(state.gScore, state.gRest, s.phase()),
+    EXPECT_EQ(std::tuple(state.gScore, round().gRest, s.phase()),
               std::tuple(20, 2, PlayPhase::Aiming));
     // All stand equally near: the answer is the invader the typed angle came closest to, not the
     // first one still there. 0 degrees is at the left, so on screen the arc spans 30 to 180.

@@ -104,7 +104,7 @@ TEST_F(MusicTest, LeavingThePlayScreenClosesEveryDeviceAndSavesTheSwitch) {
 
 TEST_F(MusicTest, AStageClearStopsTheMusicAndTheNextStagePlaysItsOwn) {
     PlayProbe& s = start(1, 1);
-    state.gRest = 0;
+    round().gRest = 0;
     sound.clear();
     s.NextRound();
     EXPECT_EQ(sound.commandsOf("mmcMidi"), (std::vector<QString>{"stop", "close"}));

@@ -110,7 +110,7 @@ TEST_F(PaintingTest, TheGameOverFlashShowsTheRedFieldThenTheMessage) {
 
 TEST_F(PaintingTest, TheStageClearMessageStandsOverTheField) {
     PlayProbe& s = restartEmpty(1, 1);
-    state.gRest = 0;
+    round().gRest = 0;
     s.NextRound();
     clock.advance(400);
     paintedField();

@@ -2,8 +2,11 @@
 #include <set>
 
 #include "play/placement_rules.h"
+#include "play/play_state.h"
 #include "state/angles.h"
+#include "state/random_source.h"
 #include "support/play_fixture.h"
+#include "support/scripted_picker.h"
 
 namespace {
 
@@ -59,16 +62,16 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "level " << c.level << " stage " << c.stage);
         PlayProbe& s = restart(c.level, c.stage);
-        state.gLastAngle1 = 50;
-        state.gLastAngle2 = 60;
-        state.gLastAngle3 = 70;
+        round().gLastAngle1 = 50;
+        round().gLastAngle2 = 60;
+        round().gLastAngle3 = 70;
         Angles seen;
-        for (int round = 0; round < 400; ++round) {
+        for (int n = 0; n < 400; ++n) {
             s.NextRound();
-            seen.insert(state.gInvAngle[0]);
-            EXPECT_EQ(state.gInvDist[0], 290);
-            EXPECT_EQ(state.gInvAngle[1], 999);
-            EXPECT_EQ(state.gInvAngle[2], 999);
+            seen.insert(round().gInvAngle[0]);
+            EXPECT_EQ(round().gInvDist[0], 290);
+            EXPECT_EQ(round().gInvAngle[1], 999);
+            EXPECT_EQ(round().gInvAngle[2], 999);
         }
         EXPECT_EQ(seen, multiplesOf10(10, c.hi, {50, 60, 70}));
     }
@@ -77,9 +80,9 @@ TEST_F(PlacementTest, SingleInvaderCoversItsRangeExceptTheRememberedAngles) {
 TEST_F(PlacementTest, FirstRoundOfAStageAvoidsTheStartAngles) {
     for (int stage = 1; stage <= 3; ++stage) {
         PlayProbe& s = restart(1, stage);
-        for (int round = 0; round < 100; ++round) {
+        for (int n = 0; n < 100; ++n) {
             s.InitPlayScreen();
-            const int a = state.gInvAngle[0];
+            const int a = round().gInvAngle[0];
             EXPECT_TRUE(a >= 20 && a <= 170 && a != 90) << "stage " << stage << ": " << a;
         }
     }
@@ -88,16 +91,16 @@ TEST_F(PlacementTest, FirstRoundOfAStageAvoidsTheStartAngles) {
 TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
     for (int stage : {1, 3}) {
         PlayProbe& s = restart(3, stage);
-        state.gLastAngle1 = 40;
-        state.gLastAngle2 = 60;
-        state.gLastAngle3 = 70;
+        round().gLastAngle1 = 40;
+        round().gLastAngle2 = 60;
+        round().gLastAngle3 = 70;
         Angles seen;
-        for (int round = 0; round < 200; ++round) {
+        for (int n = 0; n < 200; ++n) {
             s.NextRound();
-            const Angles round3(state.gInvAngle.begin(), state.gInvAngle.end());
+            const Angles round3(round().gInvAngle.begin(), round().gInvAngle.end());
             EXPECT_EQ(round3.size(), 3u);
             seen.insert(round3.begin(), round3.end());
-            EXPECT_EQ(state.gInvDist, (std::array<Int16, 3>{290, 290, 290}));
+            EXPECT_EQ(round().gInvDist, (std::array<Int16, 3>{290, 290, 290}));
             EXPECT_EQ(s.model.nearSlot(), 0);
         }
         EXPECT_EQ(seen, multiplesOf10(10, 180, {40})) << "stage " << stage;
@@ -105,38 +108,40 @@ TEST_F(PlacementTest, ThreeInvadersAreDistinctAndAvoidOnlyTheLastAngleHit) {
 }
 
 TEST(PlacementRules, RefillAvoidsEveryCurrentAngleIncludingItsOwn) {
-    GameState g;
+    PlayState g;
     g.gInvAngle = {30, 60, 90};
     g.gInvDist = {100, 50, 200};
     g.gTarget = 1;
     g.gLastAngle1 = 120;
-    ScriptedRandom rnd({DrawForAngle(60, 10, 180), DrawForAngle(30, 10, 180),
-                        DrawForAngle(90, 10, 180), DrawForAngle(120, 10, 180)});
-    PlaceOrRefillThree(g, rnd);
-    EXPECT_EQ(rnd.drawn(), 4);
+    SeededRandom rnd(1);
+    ScriptedPicker picker(rnd);
+    picker.queue({120});
+    PlaceOrRefillThree(g, picker, {kTensGrid, {}, 3, 1, {}});
+    ASSERT_EQ(picker.asked().size(), 1u);
+    EXPECT_EQ(picker.asked()[0].avoid, (std::array<int, 3>{30, 60, 90}));
     EXPECT_EQ(g.gInvAngle, (std::array<Int16, 3>{30, 120, 90}));
     EXPECT_EQ(g.gInvDist, (std::array<Int16, 3>{100, 290, 200}));
 }
 
 TEST_F(PlacementTest, NearTheStageEndAHitSlotIsRetiredWhileTheOthersWalkOn) {
     PlayProbe& s = start(3, 1);
-    state.gRest = 3;
+    round().gRest = 3;
     fire(answerFor(0));
-    ASSERT_EQ(state.gTarget, 0);
+    ASSERT_EQ(round().gTarget, 0);
     runUntilReady();
     ASSERT_FALSE(s.model.busy());
-    EXPECT_EQ(state.gRest, 2);
-    EXPECT_EQ(state.gInvAngle[0], 185);
-    EXPECT_EQ(state.gTarget, 999);
+    EXPECT_EQ(round().gRest, 2);
+    EXPECT_EQ(round().gInvAngle[0], 185);
+    EXPECT_EQ(round().gTarget, 999);
     EXPECT_FALSE(s.tmrInv[0]->enabled());
     EXPECT_TRUE(s.tmrInv[1]->enabled());
     EXPECT_TRUE(s.tmrInv[2]->enabled());
-    const auto before = state.gInvDist;
+    const auto before = round().gInvDist;
     advance(3000);
-    EXPECT_EQ(state.gInvAngle[0], 185);
+    EXPECT_EQ(round().gInvAngle[0], 185);
     EXPECT_FALSE(s.imgInv[0]->isVisibleTo(&s.screen));
-    EXPECT_LT(state.gInvDist[1], before[1]);
-    EXPECT_LT(state.gInvDist[2], before[2]);
+    EXPECT_LT(round().gInvDist[1], before[1]);
+    EXPECT_LT(round().gInvDist[2], before[2]);
     EXPECT_FALSE(s.model.busy());
 }
 
@@ -157,12 +162,12 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
     PlayProbe& s = start(2, 3);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "line " << c.line << ", invader " << c.invader);
-        state.gLastAngle1 = c.line;
-        state.gLastAngle2 = 0;
-        state.gLastAngle3 = 0;
-        queueAngles({c.invader}, 10, 170);
+        round().gLastAngle1 = c.line;
+        round().gLastAngle2 = 0;
+        round().gLastAngle3 = 0;
+        queueAngles({c.invader});
         s.NextRound();
-        ASSERT_EQ(state.gInvAngle[0], c.invader);
+        ASSERT_EQ(round().gInvAngle[0], c.invader);
         EXPECT_EQ(s.model.lineAngle(), c.line);
         EXPECT_EQ(s.model.lineDir(), c.dir);
         EXPECT_EQ(answerFor(0), c.answer);
@@ -201,7 +206,7 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
 
         // The answer shown by the arrow is the one that hits.
         fire(c.answer);
-        EXPECT_EQ(state.gTarget, 0);
+        EXPECT_EQ(round().gTarget, 0);
         EXPECT_FALSE(s.lblArw->isVisibleTo(&s.screen));
     }
 }
@@ -209,13 +214,13 @@ TEST_F(PlacementTest, StageThreeTurnsTheLineAndShowsTheWayToCount) {
 TEST_F(PlacementTest, LevelThreeStageThreeCountsTowardsTheNearestInvader) {
     queueAngles({130, 30, 60});
     PlayProbe& s = start(3, 3);
-    ASSERT_EQ(state.gInvAngle, (std::array<Int16, 3>{130, 30, 60}));
+    ASSERT_EQ(round().gInvAngle, (std::array<Int16, 3>{130, 30, 60}));
     EXPECT_EQ(s.model.lineAngle(), 90);
     // All three start at the same distance; the lowest slot counts as the nearest.
     EXPECT_EQ(s.model.lineDir(), 1);
     EXPECT_EQ(s.lblArw->caption(), "左へ");
     fire(40);
-    EXPECT_EQ(state.gTarget, 0);
+    EXPECT_EQ(round().gTarget, 0);
 }
 
 TEST_F(PlacementTest, ProtractorMarksAtLevelOne) {
@@ -283,13 +288,13 @@ TEST_P(InvaderImageTest, ImagesAreCentredOnTheirInvadersInTheirBandColour) {
     advance(400);
     int placed = 0;
     for (int i = 0; i < 3; ++i) {
-        if (state.gInvAngle[i] == 999) {
+        if (round().gInvAngle[i] == 999) {
             EXPECT_FALSE(s.imgInv[i]->isVisibleTo(&s.screen));
             continue;
         }
         ++placed;
-        SCOPED_TRACE(testing::Message() << "slot " << i << " at " << state.gInvAngle[i]);
-        const int a = state.gInvAngle[i];
+        SCOPED_TRACE(testing::Message() << "slot " << i << " at " << round().gInvAngle[i]);
+        const int a = round().gInvAngle[i];
         ASSERT_TRUE(s.imgInv[i]->isVisibleTo(&s.screen));
         const QPointF centre = s.picMain->toScreen(AngleX(290, a), AngleY(290, a));
         const QPoint corner =
@@ -315,9 +320,9 @@ TEST_F(PlacementTest, AnInvaderChangesColourByBandAndAlternatesItsFrames) {
     int lastFrame = -1;
     for (auto [distance, band] : distanceToBand) {
         SCOPED_TRACE(testing::Message() << "distance " << distance);
-        state.gInvDist[0] = distance;
+        round().gInvDist[0] = distance;
         advance(s.tmrInv[0]->interval());
-        EXPECT_EQ(state.gInvDist[0], distance - 3);
+        EXPECT_EQ(round().gInvDist[0], distance - 3);
         const QImage shown = s.imgInv[0]->pixmap().toImage();
         const auto frameImage = [&](int f) {
             return QPixmap::fromImage(state.gInvPictures[band][f]).toImage();

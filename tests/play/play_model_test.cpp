@@ -38,7 +38,7 @@ TEST_F(PlayModelTest, AHitRoundAndAMissRoundEachJudgeOneShot) {
     runUntilReady();
     clearField();
     pin(0, 100, 200);
-    play().model.beginRound();
+    play().beginRound();
     advance(1200);
     score = state.gScore;
     fire(50);
@@ -56,7 +56,8 @@ TEST_F(PlayModelTest, AHitRoundAndAMissRoundEachJudgeOneShot) {
 
 TEST_F(PlayModelTest, OnTheTurnedLineTheRightAngleCountsInTheArrowsDirection) {
     PlayProbe& s = listenTo(1, 3);
-    s.model.setLine(120, -1);
+    s.round.mLineAngle = 120;
+    s.round.mLineDir = -1;
     pin(0, 70, 160);
     fire(50);
     advanceToJudgement();
@@ -68,7 +69,7 @@ TEST_F(PlayModelTest, OnTheTurnedLineTheRightAngleCountsInTheArrowsDirection) {
 TEST_F(PlayModelTest, AStageClearAndAGameOverAreEachSentOnce) {
     recordShows(ScreenId::Briefing);
     listenTo(2, 1);
-    state.gRest = 1;
+    round().gRest = 1;
     pin(0, 40, 160);
     fire(40);
     advance(10000);

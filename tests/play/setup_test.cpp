@@ -59,7 +59,7 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
         state.gStage = c.stage;
         PlayProbe& s = nav.find(ScreenId::Play) ? play() : start(c.level, c.stage);
         s.SetupStage();
-        EXPECT_EQ(state.gRest, c.rest);
+        EXPECT_EQ(round().gRest, c.rest);
         EXPECT_EQ(s.lblLevel->caption(), c.name);
         EXPECT_EQ(s.lblStage->caption(), QString::number(c.stage));
         EXPECT_EQ(s.lbl0LR->isVisibleTo(&s.screen), c.zeroShown);
@@ -73,10 +73,10 @@ TEST_F(SetupTest, EveryLevelAndStageSetsUpItsScreen) {
         EXPECT_EQ(s.Line1[1]->visible(), c.upperStrand);
         EXPECT_EQ(s.Line1[1]->p1(), QPointF(1, 1));
         EXPECT_EQ(s.Line1[1]->p2(), QPointF(310, 1));
-        EXPECT_EQ(state.gLastAngle1, 90);
-        EXPECT_EQ(state.gLastAngle2, 10);
-        EXPECT_EQ(state.gLastAngle3, 180);
-        EXPECT_EQ(state.gTarget, 999);
+        EXPECT_EQ(round().gLastAngle1, 90);
+        EXPECT_EQ(round().gLastAngle2, 10);
+        EXPECT_EQ(round().gLastAngle3, 180);
+        EXPECT_EQ(round().gTarget, 999);
         EXPECT_EQ(s.model.lineAngle(), 0);
         EXPECT_EQ(s.model.lineDir(), 1);
         const auto midi = sound.commandsOf("mmcMidi");
@@ -135,11 +135,11 @@ TEST_F(SetupTest, EverySoundDeviceIsGivenItsFile) {
 
 TEST_F(SetupTest, ContinueRestartsTheStageWithFullCountAndAngles) {
     PlayProbe& s = start(2, 1);
-    state.gRest = 4;
-    state.gLastAngle1 = 50;
+    round().gRest = 4;
+    round().gLastAngle1 = 50;
     s.InitPlayScreen();
-    EXPECT_EQ(state.gRest, 15);
-    EXPECT_EQ(state.gLastAngle1, 90);
-    EXPECT_EQ(state.gLastAngle2, 10);
-    EXPECT_EQ(state.gLastAngle3, 180);
+    EXPECT_EQ(round().gRest, 15);
+    EXPECT_EQ(round().gLastAngle1, 90);
+    EXPECT_EQ(round().gLastAngle2, 10);
+    EXPECT_EQ(round().gLastAngle3, 180);
 }

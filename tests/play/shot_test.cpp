@@ -252,7 +252,8 @@ TEST_F(ShotTest, StageTwoOpensFromTheLeftPointingLine) {
 
 TEST_F(ShotTest, StageThreeCountingClockwiseSweepsThroughZero) {
     PlayProbe& s = restartEmpty(1, 3);
-    s.model.setLine(20, -1);
+    s.round.mLineAngle = 20;
+    s.round.mLineDir = -1;
     fire(40);
     advanceToJudgement();
     const auto pies = drawn(Drawing::Kind::Pie);
@@ -359,11 +360,11 @@ TEST_F(ShotTest, HitStopsTheTargetShowsItsBurstAndCountsDown) {
     const auto sounds = soundsSince(mark);
     EXPECT_EQ(count(sounds, "mmcPyu: sound"), 1);
     EXPECT_EQ(count(sounds, "mmcDen: play"), 0);
-    EXPECT_EQ(state.gRest, 9);
+    EXPECT_EQ(round().gRest, 9);
     EXPECT_EQ(s.lblRest->caption(), "9");
-    EXPECT_EQ(state.gLastAngle1, 70);
-    EXPECT_EQ(state.gLastAngle2, 90);
-    EXPECT_EQ(state.gLastAngle3, 10);
+    EXPECT_EQ(round().gLastAngle1, 70);
+    EXPECT_EQ(round().gLastAngle2, 90);
+    EXPECT_EQ(round().gLastAngle3, 10);
     EXPECT_TRUE(s.model.busy());
     EXPECT_TRUE(s.tmrAfterHit->enabled());
     EXPECT_EQ(s.lblHitMsg->caption(), "命中 !!");
@@ -383,7 +384,8 @@ TEST_F(ShotTest, MessageStandsOnTheFansBisectorAsSeenInEveryStage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stage " << c.stage << " angle " << c.angle);
         PlayProbe& s = restartEmpty(1, c.stage);
-        s.model.setLine(c.lineAngle, c.lineDir);
+        s.round.mLineAngle = c.lineAngle;
+        s.round.mLineDir = c.lineDir;
         fire(c.angle);
         advanceToJudgement();
         const QPoint q = onScreen(AngleX(130, c.bisector), AngleY(130, c.bisector));
@@ -446,13 +448,13 @@ TEST_F(ShotTest, MissCostsThirtyAndLetsThePlayerTypeAtOnce) {
     EXPECT_EQ(state.gScore, 1);
     EXPECT_EQ(s.lblScore->caption(), "1");
     EXPECT_FALSE(s.model.busy());
-    EXPECT_EQ(state.gInputAngle, 0);
+    EXPECT_EQ(round().gInputAngle, 0);
     EXPECT_EQ(s.lblAngle->caption(), "0");
     EXPECT_TRUE(s.tmrAfterMiss->enabled());
     EXPECT_FALSE(s.tmrGameOver1->enabled());
-    EXPECT_EQ(state.gRest, 10);
+    EXPECT_EQ(round().gRest, 10);
     type("2");
-    EXPECT_EQ(state.gInputAngle, 2);
+    EXPECT_EQ(round().gInputAngle, 2);
 }
 
 TEST_F(ShotTest, MissWithThirtyLeftEndsTheGame) {

@@ -29,7 +29,7 @@ ResultsFigures FiguresOf(ResultsPeriod period, std::optional<QString> name = std
     const ShotRecordContents contents = ParseShotRecord(kFixedRecord);
     EXPECT_EQ(contents.damagedLines, 0);
     EXPECT_EQ(contents.rows.size(), 8u);
-    return ComputeResultsFigures(contents.rows, {period, name}, kToday);
+    return ComputeResultsFigures(contents.rows, {period, name}, kToday, kTensGrid);
 }
 
 void ExpectAngle(const ResultsFigures& figures, int angle, int shots, int hits, double error) {
@@ -136,4 +136,17 @@ TEST(ResultsFiguresTest, OnlyARegularFileIsReadAndAnythingElseSaysWhy) {
     EXPECT_TRUE(missing.rows.empty());
     EXPECT_TRUE(missing.problem.isEmpty());
     EXPECT_EQ(ReadShotRecord(dir.filePath("real.csv")).rows.size(), 1u);
+}
+
+TEST(ResultsFiguresTest, OnAFiveDegreeGridTheChartHas36SectorsAndCounts45) {
+    const ShotRecordContents contents = ParseShotRecord(
+        "\xEF\xBB\xBF"
+        "日時,なまえ,レベル,ステージ,正しい角度,入力した角度,ずれ,結果,秒,とくてん\r\n"
+        "2026-12-10 09:00:00,ゆき,1,1,45,45,0,命中,2.0,50\r\n");
+    ASSERT_EQ(contents.rows.size(), 1u);
+    const ResultsFigures figures = ComputeResultsFigures(
+        contents.rows, {ResultsPeriod::Everything, std::nullopt}, kToday, {5, 5, 180});
+    ASSERT_EQ(figures.angles.size(), 36u);
+    EXPECT_EQ(figures.angles[8].angle, 45);
+    EXPECT_EQ(figures.angles[8].shots, 1);
 }

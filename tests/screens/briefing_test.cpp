@@ -52,7 +52,7 @@ class BriefingTest : public PlayStepsTest {
     // Clears the stage the play screen is on and runs the clear message to the briefing.
     FrmStageMsg& clearStage(int level, int stage) {
         PlayProbe& s = restartEmpty(level, stage);
-        state.gRest = 0;
+        round().gRest = 0;
         s.NextRound();
         clock.advance(16 * 400);
         EXPECT_FALSE(s.screen.isVisible());
@@ -139,7 +139,7 @@ TEST_F(BriefingTest, BetweenStagesTheNextStageStartsAfterTheBriefing) {
     EXPECT_EQ(clicks(), 1);
     EXPECT_TRUE(play().screen.isVisible());
     EXPECT_EQ(play().lblStage->caption(), "1");
-    EXPECT_EQ(state.gRest, 15);  // level 2 set up
+    EXPECT_EQ(round().gRest, 15);  // level 2 set up
 
     // Leaving with a new high score: the name entry, then the next stage all the same.
     state.gScore = state.gHiScore + 50;
@@ -149,6 +149,6 @@ TEST_F(BriefingTest, BetweenStagesTheNextStageStartsAfterTheBriefing) {
     EXPECT_FALSE(nav.ended());
     EXPECT_TRUE(play().screen.isVisible());
     EXPECT_EQ(play().lblStage->caption(), "3");
-    EXPECT_EQ(state.gRest, 15);
+    EXPECT_EQ(round().gRest, 15);
     EXPECT_EQ(clicks(), 1);
 }

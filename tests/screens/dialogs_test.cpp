@@ -137,14 +137,14 @@ TEST_F(DialogsTest, PlayGoesOnUnderHelpAndAfterIt) {
     s.cmdHelp->click();
     Screen* help = nav.find(ScreenId::Help);
     ASSERT_NE(help, nullptr);
-    const int before = state.gInvDist[0];
+    const int before = round().gInvDist[0];
     advance(2000);  // the invader keeps walking while help is open
-    EXPECT_LT(state.gInvDist[0], before);
+    EXPECT_LT(round().gInvDist[0], before);
     help->findChild<QPushButton*>("comOk")->click();
     EXPECT_EQ(nav.find(ScreenId::Help), nullptr);
     EXPECT_TRUE(nav.isLoaded(&s.screen));
-    EXPECT_EQ(state.gInputAngle, 6);
+    EXPECT_EQ(round().gInputAngle, 6);
     type("0");
     key(Qt::Key_Space, " ");
-    EXPECT_EQ(state.gTarget, 0);
+    EXPECT_EQ(round().gTarget, 0);
 }

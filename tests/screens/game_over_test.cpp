@@ -99,7 +99,7 @@ TEST_F(GameOverTest, ContinueWithoutANewHighScorePlaysTheSameStageAgainFrom300) 
     EXPECT_EQ(state.gScore, 300);
     EXPECT_EQ(state.gLevel, 1);
     EXPECT_EQ(state.gStage, 1);
-    EXPECT_EQ(state.gRest, 10);
+    EXPECT_EQ(round().gRest, 10);
     EXPECT_FALSE(play().model.busy());
     EXPECT_TRUE(play().tmrWatch->enabled());
     EXPECT_EQ(titleShows, 0);

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/angle_picker.h"
 #include "state/angles.h"
 #include "state/game_state.h"
 #include "state/random_source.h"
@@ -27,11 +28,18 @@ TEST(AngleXY, UsesPiAsFivePlaces) {
     EXPECT_NEAR(AngleY(310, 180), 0.00082, 0.00002);
 }
 
-TEST(RandomAngle, AvoidsTheExclusionsAndStaysOnTheGrid) {
+namespace {
+PickContext Avoiding(AngleGrid grid, std::array<int, 3> avoid = {}) {
+    return {grid, avoid, 1, 1, {}};
+}
+}  // namespace
+
+TEST(RandomPicker, AvoidsTheExclusionsAndStaysOnTheGrid) {
     SeededRandom rnd(7);
+    RandomPicker picker(rnd);
     std::set<int> seen;
     for (int i = 0; i < 3000; ++i) {
-        const int a = RandomAngle(rnd, 10, 180, 10, 90, 10, 180);
+        const int a = picker.pick(Avoiding(kTensGrid, {90, 10, 180}));
         ASSERT_EQ(a % 10, 0);
         ASSERT_GE(a, 20);
         ASSERT_LE(a, 170);
@@ -41,24 +49,28 @@ TEST(RandomAngle, AvoidsTheExclusionsAndStaysOnTheGrid) {
     EXPECT_EQ(seen.size(), 15u);  // every candidate from 20 to 170 but 90 comes up
 }
 
-TEST(RandomAngle, GuardsReturnHi) {
+TEST(RandomPicker, AGridWithoutAnglesGivesItsHighest) {
     SeededRandom rnd(1);
-    EXPECT_EQ(RandomAngle(rnd, 10, 180, 0, 0, 0, 0), 180);
-    EXPECT_EQ(RandomAngle(rnd, 180, 10, 10, 0, 0, 0), 10);
-    EXPECT_EQ(RandomAngle(rnd, 10, 5, 10, 0, 0, 0), 5);
+    RandomPicker picker(rnd);
+    EXPECT_EQ(picker.pick(Avoiding({0, 10, 180})), 180);
+    EXPECT_EQ(picker.pick(Avoiding({10, 180, 10})), 10);
+    EXPECT_EQ(picker.pick(Avoiding({10, 10, 5})), 5);
 }
 
-TEST(RandomAngle, MapsTheDrawOntoTheCandidates) {
+TEST(RandomPicker, MapsTheDrawOntoTheCandidates) {
     // 10..170 has 17 candidates; u picks floor(1 + u * 17) * 10.
     ScriptedRandom rnd({0.0f, 0.999f, 0.5f});
-    EXPECT_EQ(RandomAngle(rnd, 10, 170, 10, 0, 0, 0), 10);
-    EXPECT_EQ(RandomAngle(rnd, 10, 170, 10, 0, 0, 0), 170);
-    EXPECT_EQ(RandomAngle(rnd, 10, 170, 10, 0, 0, 0), 90);
+    RandomPicker picker(rnd);
+    const PickContext upTo170 = Avoiding(kTensGrid.withoutHighest());
+    EXPECT_EQ(picker.pick(upTo170), 10);
+    EXPECT_EQ(picker.pick(upTo170), 170);
+    EXPECT_EQ(picker.pick(upTo170), 90);
 }
 
-TEST(RandomAngle, DrawsAgainUntilTheAngleIsAllowed) {
+TEST(RandomPicker, DrawsAgainUntilTheAngleIsAllowed) {
     ScriptedRandom rnd({0.0f, 0.0f, 0.06f});  // 10, 10, then 20
-    EXPECT_EQ(RandomAngle(rnd, 10, 180, 10, 10, 0, 0), 20);
+    RandomPicker picker(rnd);
+    EXPECT_EQ(picker.pick(Avoiding(kTensGrid, {10, 0, 0})), 20);
     EXPECT_EQ(rnd.drawn(), 3);
 }
 
@@ -77,15 +89,11 @@ TEST(SeededRandom, ConsecutiveDrawsAreIndependent) {
 }
 
 TEST(NearestSlot, SmallestDistanceLowerSlotOnTies) {
-    GameState s;
-    s.gInvDist = {200, 150, 150};
-    EXPECT_EQ(NearestSlot(s), 1);
-    s.gInvDist = {999, 999, 999};
-    EXPECT_EQ(NearestSlot(s), 0);
-    s.gInvDist = {290, 999, 999};
-    EXPECT_EQ(NearestSlot(s), 0);
-    s.gInvDist = {290, 287, 20};
-    EXPECT_EQ(NearestSlot(s), 2);
+    using Distances = std::array<Int16, 3>;
+    EXPECT_EQ(NearestSlot(Distances{200, 150, 150}), 1);
+    EXPECT_EQ(NearestSlot(Distances{999, 999, 999}), 0);
+    EXPECT_EQ(NearestSlot(Distances{290, 999, 999}), 0);
+    EXPECT_EQ(NearestSlot(Distances{290, 287, 20}), 2);
 }
 
 TEST(DistanceBand, SeventyFiveUnitsPerBand) {

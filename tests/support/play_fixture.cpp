@@ -85,16 +85,10 @@ void PlayFixture::runUntilReady() {
 }
 
 int PlayFixture::answerFor(int slot) const {
-    return (state.gInvAngle[slot] - probe_->model.lineAngle()) * probe_->model.lineDir();
+    return (probe_->round.gInvAngle[slot] - probe_->model.lineAngle()) * probe_->model.lineDir();
 }
 
 std::vector<QString> PlayFixture::soundsSince(std::size_t mark) const {
     std::vector<QString> all = sound.commands();
     return {all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end()};
-}
-
-void PlayFixture::queueAngles(std::initializer_list<int> angles, int lo, int hi) {
-    for (int angle : angles) {
-        random->queue({DrawForAngle(angle, lo, hi)});
-    }
 }

@@ -17,6 +17,7 @@
 #include "state/run_memory.h"
 #include "support/play_probe.h"
 #include "support/qt_printers.h"
+#include "support/scripted_picker.h"
 #include "support/scripted_random.h"
 
 // A play screen on virtual time with recorded sound, its data folder a fresh temporary one.
@@ -31,6 +32,8 @@ class PlayFixture : public ::testing::Test {
     // first call starts it. (Unloading the only screen would end the program.)
     PlayProbe& restart(int level, int stage);
     PlayProbe& play() { return *probe_; }
+    // The play state of the screen's model.
+    PlayState& round() { return probe_->round; }
 
     // Types a key as the player would, through the play screen's window.
     void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
@@ -51,19 +54,20 @@ class PlayFixture : public ::testing::Test {
     // The fixture's random source, whose next draws a test may script.
     ScriptableRandom& draws() { return *random; }
 
-    // Makes the next random angles in [lo, hi] come out as given, in order.
-    void queueAngles(std::initializer_list<int> angles, int lo = 10, int hi = 180);
+    // Makes the next invaders' angles come out as given, in order.
+    void queueAngles(std::initializer_list<int> angles) { picker.queue(angles); }
 
     GameState state;
     RunMemory run;
     VirtualClock clock;
     std::unique_ptr<ScriptableRandom> random;
+    ScriptedPicker picker{*random};
     RecordingSoundSystem sound;
     Navigator nav;
     AlwaysAlone instance;
     QTemporaryDir dir;
-    GameServices services{{clock, nav}, state,    run,        *random,
-                          sound,        instance, dir.path(), dir.path()};
+    GameServices services{{clock, nav}, state,      run,        *random, sound,
+                          instance,     dir.path(), dir.path(), &picker};
     ScreenFlow flow{nav, state};
 
   private:

@@ -49,6 +49,7 @@ class PlayProbe {
           mBgmLoop(s.mBgmLoop),
           savedPicture(s.savedPicture_),
           model(s.model()),
+          round(s.model_.play_),
           mLineAngle(s.model().lineAngle()),
           mLineDir(s.model().lineDir()),
           mNearSlot(s.model().nearSlot()) {}
@@ -70,6 +71,8 @@ class PlayProbe {
     void SoundBu(int frame) { screen.SoundBu(frame); }
     void SoundStageClear() { screen.SoundStageClear(); }
     void PlayBgm() { screen.PlayBgm(); }
+    // The round starts now, as a placement starts it.
+    void beginRound() { model.beginRound(); }
     void StopBgm() { screen.StopBgm(); }
 
     // Controls.
@@ -117,8 +120,9 @@ class PlayProbe {
     const Int16& mBgmLoop;
     const QImage& savedPicture;
 
-    // The screen's model, for short.
+    // The screen's model, for short, and the play state it keeps, for cases to set up.
     PlayModel& model;
+    PlayState& round;
 
     // The model's red line and nearest slot under the names the whole-game test answers with.
     const Int16& mLineAngle;

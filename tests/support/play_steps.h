@@ -24,8 +24,8 @@ class PlayStepsTest : public PlayFixture {
     }
     // Puts an invader at angle and distance and stops it there.
     void pin(int slot, int angle, int dist) {
-        state.gInvAngle[slot] = angle;
-        state.gInvDist[slot] = dist;
+        round().gInvAngle[slot] = angle;
+        round().gInvDist[slot] = dist;
         play().tmrInv[slot]->setEnabled(false);
     }
     // Takes every invader off the field so that nothing walks in during a case.

@@ -49,9 +49,3 @@ class ScriptableRandom : public RandomSource {
     SeededRandom seeded_;
     std::deque<float> script_;
 };
-
-// The draw that makes a random multiple of 10 in [lo, hi] come out as angle.
-inline float DrawForAngle(int angle, int lo, int hi) {
-    const int count = hi / 10 - lo / 10 + 1;
-    return (static_cast<float>(angle / 10 - lo / 10) + 0.5f) / static_cast<float>(count);
-}

@@ -322,7 +322,7 @@ TEST_F(TitleTest, DemonstrationCycle) {
     while (clock.now() < 17100) {
         clock.advance(5);
         if (!busy && t.mDemoBusy == 1) {
-            shots.push_back({t.demoTick, state.gInputAngle, clock.now(), {}, {}, {}});
+            shots.push_back({t.demoTick, t.demoAngle, clock.now(), {}, {}, {}});
         }
         busy = t.mDemoBusy == 1;
         if (busy) {
@@ -337,7 +337,7 @@ TEST_F(TitleTest, DemonstrationCycle) {
             Shot& shot = shots.back();
             shot.wedges = drawnOn(t, Drawing::Kind::Pie);
             shot.burst = drawnOn(t, Drawing::Kind::Line);
-            shot.hit = state.gTarget == 0;
+            shot.hit = t.demoHit;
             shot.lengths.push_back(std::round(std::hypot(t.Line2->p2().x(), t.Line2->p2().y())));
         }
         if (hitPictureFrom < 0 &&
@@ -384,7 +384,7 @@ TEST_F(TitleTest, LeavingDuringAShotLeavesNothingBehind) {
     state.gReadMeShown = 1;
     recordShows(ScreenId::Briefing);
     FrmTezraStart& first = openTitle();
-    ASSERT_TRUE(clock.advanceUntil([&] { return state.gDemoPhase == 1; }, 6000));
+    ASSERT_TRUE(clock.advanceUntil([&] { return first.demoPhase == 1; }, 6000));
     QPointer<FrmTezraStart> left(&first);
     QTest::mouseClick(first.cmdLo, Qt::LeftButton);
     EXPECT_TRUE(!left || !AnyTimerRunning(*left));
