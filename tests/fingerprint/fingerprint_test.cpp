@@ -119,7 +119,7 @@ TEST(Fingerprint, EveryStageToTheAllClear) {
     }
     game.click("cmdOk");
     ASSERT_TRUE(game.showing("frmTezraStart"));
-    ExpectFingerprint(game, "all_clear", "c23f80200acebe3b", "95dc0ddf2ca38533");
+    ExpectFingerprint(game, "all_clear", "c23f80200acebe3b", "5dddca4a3274e5f9");
 }
 
 // A shortcut to level 2, stage 3; misses until the score is gone, a continue, the stage cleared;
@@ -150,7 +150,7 @@ TEST(Fingerprint, GameOverContinueStageClearAndTheEarthReached) {
     }
     game.click("cmdOk");
     ASSERT_TRUE(game.showing("frmTezraStart"));
-    ExpectFingerprint(game, "game_over", "e960abba6dc18d91", "881423c83f99a183");
+    ExpectFingerprint(game, "game_over", "e960abba6dc18d91", "f21d26cdd24e4b8b");
 }
 
 }  // namespace

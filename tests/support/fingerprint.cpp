@@ -290,15 +290,16 @@ void FingerprintGame::snapshotIfJudged() {
                Colour(line->colour()) + (line->dotted() ? " dotted" : "") +
                (line->visible() ? "" : " hidden") + "\n";
     }
-    // Every label and picture shown, in the order the screen made them.
+    // Every label and picture shown, in the order the screen made them. Not their sizes: a label
+    // sized to its text measures the font files the system has (Debian's alternatives give the
+    // same family other glyphs once IPAex is installed), and the number must not follow them.
     for (const QLabel* label : play->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(play)) {
             continue;
         }
         const QPoint at = label->mapTo(play, QPoint(0, 0));
         out += "shown " + Text(label->objectName()) + " " + std::to_string(at.x()) + "," +
-               std::to_string(at.y()) + " " + std::to_string(label->width()) + "x" +
-               std::to_string(label->height()) + " " + Text(label->text()) + "\n";
+               std::to_string(at.y()) + " " + Text(label->text()) + "\n";
     }
 }
 
