@@ -9,7 +9,7 @@ play=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6
     libfluidsynth-dev timgm6mb-soundfont
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
 )
 test=(
     "${play[@]}"

@@ -4,10 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-// Room for the window system's title bar and borders, which do not grow with the factor.
-constexpr QSize kFrameAllowance{16, 48};
-}  // namespace
+#include "kit/screen.h"
 
 std::optional<int> WholeScaleFactor(std::optional<int> asked, const QByteArray& environmentFactor) {
     if (asked) {
@@ -23,8 +20,9 @@ std::optional<int> WholeScaleFactor(std::optional<int> asked, const QByteArray& 
 
 int FittingScale(int asked, QSize available, QSize play) {
     int factor = std::max(asked, 1);
-    while (factor > 1 && (play.width() * factor + kFrameAllowance.width() > available.width() ||
-                          play.height() * factor + kFrameAllowance.height() > available.height())) {
+    const QSize frame = Screen::kFrameAllowance;
+    while (factor > 1 && (play.width() * factor + frame.width() > available.width() ||
+                          play.height() * factor + frame.height() > available.height())) {
         --factor;
     }
     return factor;

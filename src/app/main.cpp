@@ -11,6 +11,7 @@
 #include "app/application_start.h"
 #include "app/command_line.h"
 #include "app/end_on_signals.h"
+#include "app/qt_translations.h"
 #include "app/run_game.h"
 #include "app/screen_flow.h"
 #include "app/screen_registry.h"
@@ -95,6 +96,12 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<QApplication> app = MakeApplication(
         argc, argv, resolved.settings.scale, FrmTezra::ClientSize(resolved.settings.keypad));
+    if (!InstallQtJapanese(*app)) {
+        std::fputs(
+            "Qt's Japanese translations (qt6-translations-l10n) are missing: "
+            "Qt's own dialogs speak English\n",
+            stderr);
+    }
     QApplication::setApplicationName("Tezra");
     QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(TEZRA_APP_ID));

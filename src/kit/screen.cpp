@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QtMath>
+#include <algorithm>
 
 #include "kit/keys.h"
 #include "kit/navigator.h"
@@ -98,11 +100,28 @@ void Screen::setCaption(const QString& caption) {
 }
 
 void Screen::sizeAndCentre(int width, int height) {
-    setFixedSize(width, height);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2);
+    QSize size(width, height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        setFixedSize(size);
+        return;
     }
+    const QRect area = screen->availableGeometry();
+    const qreal dpr = screen->devicePixelRatio();
+    const QSize frame =
+        windowFlags() & Qt::FramelessWindowHint
+            ? QSize(0, 0)
+            : QSize(qCeil(kFrameAllowance.width() / dpr), qCeil(kFrameAllowance.height() / dpr));
+    if (layout()) {
+        size = size.boundedTo(area.size() - frame).expandedTo(minimumSizeHint());
+    }
+    setFixedSize(size);
+    // Centred; where that would put the frame past the area's edge, as far in as it fits, and
+    // never above or left of the area, where a title bar could no longer be reached.
+    const QSize free = area.size() - size;
+    const QSize beside = free - frame;
+    move(area.x() + std::max(0, std::min(free.width() / 2, beside.width())),
+         area.y() + std::max(0, std::min(free.height() / 2, beside.height())));
 }
 
 void Screen::placeOver(const QWidget& area) {

@@ -67,7 +67,13 @@ class Screen : public QWidget {
     // in its place).
     void setCaption(const QString& caption);
     const QString& caption() const { return caption_; }
+    // Room the window system's title bar and borders take around a window, in device pixels:
+    // they do not grow with Qt's scale factor.
+    static constexpr QSize kFrameAllowance{16, 48};
+
     // Sizes the window to the given client size and centres it on the available screen area.
+    // A window with a layout is made smaller where the area is, down to what its layout needs,
+    // so that it and its frame stay on the screen.
     void sizeAndCentre(int width, int height);
     // Sizes and places the window exactly over the widget's area on screen.
     void placeOver(const QWidget& area);

@@ -3,16 +3,20 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
+#include <tuple>
+#include <utility>
 
 #include "persist/shot_record_format.h"
 
 namespace {
-// Far more than years of a class's shots; a larger file is no record of this game.
-constexpr qint64 kMaxRecordBytes = 256 * 1024 * 1024;
-
-QString Problem(const struct stat& info) {
+QString Problem(const struct stat& info, qint64 maxBytes) {
     if (S_ISDIR(info.st_mode)) {
         return QStringLiteral("きろくのファイルのところにフォルダがあるので、読めません。");
     }
@@ -22,22 +26,49 @@ QString Problem(const struct stat& info) {
     if (!S_ISREG(info.st_mode)) {
         return QStringLiteral("きろくのファイルがふつうのファイルではないので、読めません。");
     }
-    if (info.st_size > kMaxRecordBytes) {
+    if (info.st_size > maxBytes) {
         return QStringLiteral("きろくのファイルが大きすぎるので、読めません。");
     }
     return {};
 }
 
 const QString kCannotOpen = QStringLiteral("きろくのファイルを開けません。");
-}  // namespace
 
-ShotRecordBytes ReadShotRecordBytes(const QString& path) {
+// A name the recorder gives a full file it moves aside: the record's own name with the time
+// and, for a second move within the same second, a number.
+struct MovedAside {
+    QString name;
+    QString time;
+    int number = 1;
+};
+
+std::vector<MovedAside> MovedAsideFiles(const QDir& folder, const QString& stem) {
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(stem) + "-([0-9]{8}-[0-9]{6})(?:-([1-9][0-9]{0,8}))?\\.csv"));
+    std::vector<MovedAside> files;
+    // Links, folders and pipes too: each is named on the screen as what it is.
+    for (const QString& name : folder.entryList(
+             {stem + "-*.csv"}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (match.hasMatch()) {
+            const QString number = match.captured(2);
+            files.push_back({name, match.captured(1), number.isEmpty() ? 1 : number.toInt()});
+        }
+    }
+    std::sort(files.begin(), files.end(), [](const MovedAside& a, const MovedAside& b) {
+        return std::tie(a.time, a.number) < std::tie(b.time, b.number);
+    });
+    return files;
+}
+
+// The bytes of a regular file of at most maxBytes, or why not.
+ShotRecordBytes ReadShotRecordBytes(const QString& path, qint64 maxBytes) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::lstat(name.constData(), &info) != 0) {
         return {{}, errno == ENOENT ? QString() : kCannotOpen};
     }
-    if (QString problem = Problem(info); !problem.isEmpty()) {
+    if (QString problem = Problem(info, maxBytes); !problem.isEmpty()) {
         return {{}, problem};
     }
     // Checked again on what was opened: the file may have been swapped in between.
@@ -49,7 +80,7 @@ ShotRecordBytes ReadShotRecordBytes(const QString& path) {
     if (::fstat(fd, &info) != 0) {
         result.problem = kCannotOpen;
     } else {
-        result.problem = Problem(info);
+        result.problem = Problem(info, maxBytes);
     }
     if (result.problem.isEmpty()) {
         result.bytes.resize(info.st_size);
@@ -69,17 +100,38 @@ ShotRecordBytes ReadShotRecordBytes(const QString& path) {
     ::close(fd);
     return result;
 }
+}  // namespace
+
+QStringList ShotRecordFiles(const QString& recordPath) {
+    const QFileInfo record(recordPath);
+    QStringList paths;
+    for (const MovedAside& file : MovedAsideFiles(record.dir(), record.completeBaseName())) {
+        paths.append(record.dir().filePath(file.name));
+    }
+    paths.append(recordPath);
+    return paths;
+}
+
+std::vector<ShotRecordBytes> ReadShotRecordFiles(const QStringList& paths) {
+    std::vector<ShotRecordBytes> files(size_t(paths.size()));
+    qint64 left = kMaxShotRecordBytes;
+    for (qsizetype i = paths.size() - 1; i >= 0; --i) {
+        ShotRecordBytes& file = files[size_t(i)];
+        file = ReadShotRecordBytes(paths[i], left);
+        left -= file.bytes.size();
+        if (!file.problem.isEmpty()) {
+            file.problem = QFileInfo(paths[i]).fileName() + QStringLiteral("：") + file.problem;
+        }
+    }
+    return files;
+}
 
 ShotRecordContents ParseShotRecord(const QByteArray& bytes) {
     ShotRecordContents contents;
-    QByteArrayView rest(bytes);
-    if (rest.startsWith(kUtf8Bom)) {
-        rest = rest.sliced(kUtf8Bom.size());
-    }
     const QByteArray header = ShotRecordHeader().sliced(kUtf8Bom.size());
     const QByteArrayView headerLine = QByteArrayView(header).chopped(2);
-    bool first = true;
     contents.rows.reserve(static_cast<size_t>(bytes.size() / 60));
+    QByteArrayView rest(bytes);
     while (!rest.isEmpty()) {
         const qsizetype end = rest.indexOf('\n');
         if (end < 0) {
@@ -91,10 +143,10 @@ ShotRecordContents ParseShotRecord(const QByteArray& bytes) {
         if (line.endsWith('\r')) {
             line.chop(1);
         }
-        if (std::exchange(first, false) && line == headerLine) {
-            continue;
+        if (line.startsWith(kUtf8Bom)) {
+            line = line.sliced(kUtf8Bom.size());
         }
-        if (line.isEmpty()) {
+        if (line.isEmpty() || line == headerLine) {
             continue;
         }
         if (std::optional<ShotRow> row = ParseShotRecordLine(line)) {
@@ -106,10 +158,23 @@ ShotRecordContents ParseShotRecord(const QByteArray& bytes) {
     return contents;
 }
 
-ShotRecordContents ReadShotRecord(const QString& path) {
-    ShotRecordBytes read = ReadShotRecordBytes(path);
-    if (!read.problem.isEmpty()) {
-        return {{}, 0, read.problem};
+ShotRecordContents ReadShotRecord(const QString& recordPath) {
+    const QStringList paths = ShotRecordFiles(recordPath);
+    std::vector<ShotRecordBytes> read = ReadShotRecordFiles(paths);
+    ShotRecordContents contents;
+    QStringList problems;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        ShotRecordBytes& file = read[size_t(i)];
+        ShotRecordContents parsed = ParseShotRecord(std::exchange(file.bytes, {}));
+        contents.files.push_back(
+            {QFileInfo(paths[i]).fileName(), parsed.damagedLines, file.problem});
+        contents.damagedLines += parsed.damagedLines;
+        if (!file.problem.isEmpty()) {
+            problems.append(file.problem);
+        }
+        contents.rows.insert(contents.rows.end(), std::make_move_iterator(parsed.rows.begin()),
+                             std::make_move_iterator(parsed.rows.end()));
     }
-    return ParseShotRecord(read.bytes);
+    contents.problem = problems.join('\n');
+    return contents;
 }

@@ -1,6 +1,7 @@
 #include "results/frm_results.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "persist/shot_record_copy.h"
 
 namespace {
+// The size the screen is designed for; on a smaller screen the chart and the table give way.
 constexpr int kWidth = 660;
 constexpr int kHeight = 700;
 const QString kNoName = QStringLiteral("（なまえなし）");
@@ -35,6 +37,30 @@ QLabel* MakeLine(QWidget* parent, const QString& name, const QString& accessible
     return label;
 }
 
+// The total and, for each file with any, how many: a teacher who looks finds them.
+QString DamagedText(const ShotRecordContents& contents) {
+    QStringList files;
+    for (const ShotRecordFile& file : contents.files) {
+        if (file.damagedLines > 0) {
+            files.append(QStringLiteral("%1 に%2行").arg(file.name).arg(file.damagedLines));
+        }
+    }
+    return QStringLiteral("こわれた行が%1行あったので、とばしました（%2）。")
+        .arg(contents.damagedLines)
+        .arg(files.join(QStringLiteral("、")));
+}
+
+QString PathText(const QString& recordPath, const ShotRecordContents& contents) {
+    const QString path = QStringLiteral("ファイル：%1").arg(recordPath);
+    const qsizetype movedAside = qsizetype(contents.files.size()) - 1;
+    if (movedAside <= 0) {
+        return path;
+    }
+    return path + QStringLiteral(" と、同じフォルダの前のきろく%1ファイル（%2-日付-時刻.csv）")
+                      .arg(movedAside)
+                      .arg(QFileInfo(recordPath).completeBaseName());
+}
+
 QString AskForFolder(QWidget* parent) {
     return QFileDialog::getExistingDirectory(parent, QStringLiteral("コピーを保存するフォルダ"));
 }
@@ -50,7 +76,7 @@ FrmResults::FrmResults(const QString& recordPath, const QDateTime& now, const An
     setObjectName(QStringLiteral("frmResults"));
     setWindowTitle(QStringLiteral("きろく"));
     setAccessibleName(QStringLiteral("きろく"));
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     setFont(PGothicFont(10.5));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -85,7 +111,6 @@ FrmResults::FrmResults(const QString& recordPath, const QDateTime& now, const An
 
     picChart = new ProtractorChart(this);
     picChart->setObjectName(QStringLiteral("picChart"));
-    picChart->setFixedSize(kWidth - 20, 330);
     auto* legend = new QLabel(
         QStringLiteral(
             "色は命中のわりあい：赤 0％ → 黄 50％ → 緑 100％、灰色はまだうっていない角度。"
@@ -106,14 +131,18 @@ FrmResults::FrmResults(const QString& recordPath, const QDateTime& now, const An
     tblNames->verticalHeader()->hide();
     tblNames->horizontalHeader()->setStretchLastSection(true);
     tblNames->setColumnWidth(0, 170);
+    // Where the screen is short, three names still show.
+    tblNames->setMinimumHeight(tblNames->horizontalHeader()->sizeHint().height() +
+                               3 * tblNames->verticalHeader()->defaultSectionSize() +
+                               2 * tblNames->frameWidth());
 
     lblDamaged = MakeLine(this, QStringLiteral("lblDamaged"), QStringLiteral("こわれた行"));
     lblProblem = MakeLine(this, QStringLiteral("lblProblem"), QStringLiteral("読めないわけ"));
     lblProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
     lblPath = MakeLine(this, QStringLiteral("lblPath"), QStringLiteral("きろくのファイルの場所"));
     lblPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblPath->setText(QStringLiteral("ファイル：%1").arg(recordPath_));
     lblSaved = MakeLine(this, QStringLiteral("lblSaved"), QStringLiteral("コピーの保存"));
+    lblSaved->hide();  // its line is the table's until a copy is saved
 
     cmdSaveCopy = new QPushButton(QStringLiteral("コピーを保存…"), this);
     cmdSaveCopy->setObjectName(QStringLiteral("cmdSaveCopy"));
@@ -148,9 +177,9 @@ void FrmResults::reload() {
     contents_ = ReadShotRecord(recordPath_);
     lblProblem->setText(contents_.problem);
     lblProblem->setVisible(!contents_.problem.isEmpty());
-    lblDamaged->setText(
-        QStringLiteral("こわれた行が%1行あったので、とばしました。").arg(contents_.damagedLines));
+    lblDamaged->setText(DamagedText(contents_));
     lblDamaged->setVisible(contents_.damagedLines > 0);
+    lblPath->setText(PathText(recordPath_, contents_));
     cmdSaveCopy->setEnabled(contents_.problem.isEmpty());
     fillNameChooser();
     showFigures();
@@ -198,6 +227,7 @@ void FrmResults::cmdSaveCopy_Click() {
         return;
     }
     const ShotRecordCopy copy = SaveShotRecordCopy(recordPath_, folder, now_);
+    lblSaved->show();
     lblSaved->setText(copy.path.isEmpty()
                           ? copy.problem
                           : QStringLiteral("コピーを保存しました：%1").arg(copy.path));

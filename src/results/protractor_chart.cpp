@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 
 #include "kit/fonts.h"
 
@@ -11,6 +12,7 @@ const QColor kNoShots(205, 205, 205);
 const QColor kNoneHit(220, 60, 50);
 const QColor kHalfHit(240, 205, 50);
 const QColor kAllHit(60, 170, 75);
+constexpr double kLabelledRadius = 170;
 
 QColor Mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
@@ -70,8 +72,9 @@ void ProtractorChart::paintEvent(QPaintEvent*) {
     const QPointF c = centre();
     const double r = radius();
     const QRectF disc(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    QFont font = PGothicFont(9);
-    p.setFont(font);
+    // Below the radius the labels were made for, they shrink with it, so that none runs into
+    // its neighbours near the middle.
+    p.setFont(PGothicFont(9 * std::min(1.0, r / kLabelledRadius)));
     for (const AngleFigures& a : angles_) {
         // Qt's angles run anticlockwise from 3 o'clock in sixteenths of a degree: the
         // protractor's own way round.

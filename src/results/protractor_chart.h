@@ -23,6 +23,11 @@ class ProtractorChart : public QWidget {
   public:
     explicit ProtractorChart(QWidget* parent);
 
+    // Drawn at the size it is given, from the size it is designed for down to one where the
+    // sectors' labels, made smaller, still fit.
+    QSize sizeHint() const override { return {640, 330}; }
+    QSize minimumSizeHint() const override { return {300, 170}; }
+
     void setFigures(const std::vector<AngleFigures>& angles, const AngleGrid& grid);
     // Where the protractor stands: the middle of its straight edge, and its radius.
     QPointF centre() const;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "kit/controls.h"
 #include "kit/field_canvas.h"
@@ -73,6 +76,20 @@ TEST_F(ScreenTest, WindowKindsAndCaptions) {
     EXPECT_TRUE(screen.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(screen.size(), QSize(631, 350));
     EXPECT_EQ(screen.pos(), area.mapToGlobal(QPoint(0, 0)));
+}
+
+TEST_F(ScreenTest, ALaidOutWindowGivesWayToASmallScreenAndStaysOnIt) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize large = area.size() + QSize(100, 100);
+    Screen& screen = *nav.load(ScreenId::Title);
+    screen.sizeAndCentre(large.width(), large.height());
+    EXPECT_EQ(screen.size(), large);  // placed by pixels: drawn as designed, never squeezed
+    EXPECT_EQ(screen.pos(), area.topLeft());
+
+    auto* layout = new QVBoxLayout(&screen);
+    layout->addWidget(new QTableWidget(&screen));
+    screen.sizeAndCentre(large.width(), large.height());
+    EXPECT_TRUE(area.contains(QRect(screen.pos(), screen.size() + Screen::kFrameAllowance)));
 }
 
 TEST(Controls, TheScreensLookAsDesigned) {

@@ -8,6 +8,7 @@
 #include "persist/shot_record_reader.h"
 #include "results/results_figures.h"
 #include "results/sample_shots.h"
+#include "support/qt_printers.h"
 
 namespace {
 // Thursday; its week began on Monday the 7th.
@@ -111,6 +112,64 @@ TEST(ResultsFiguresTest, DamagedLinesAreSkippedAndCounted) {
     EXPECT_EQ(contents.rows.size(), 2u);
     EXPECT_EQ(contents.damagedLines, 11);
     EXPECT_TRUE(contents.problem.isEmpty());
+}
+
+TEST(ResultsFiguresTest, FilesPutTogetherAreNotDamagedByTheirHeaders) {
+    // Thirty copies joined by a teacher, each with its byte-order mark and header; then a header
+    // without the mark, as an editor may leave it.
+    QByteArray bytes;
+    for (int n = 0; n < 30; ++n) {
+        bytes += ShotRecordHeader() + ShotRecordLine(SampleShot(kToday, "あ", 40, 40, n));
+    }
+    bytes += ShotRecordHeader().sliced(3) + ShotRecordLine(SampleShot(kToday, "い", 40, 40));
+    const ShotRecordContents contents = ParseShotRecord(bytes);
+    EXPECT_EQ(contents.rows.size(), 31u);
+    EXPECT_EQ(contents.damagedLines, 0);
+}
+
+// What the recorder moved aside is read too, oldest first; no name but its own pattern is taken,
+// and each file is read by the same rules.
+TEST(ResultsFiguresTest, TheRecordIsEveryFileTheRecorderMovedAsideAndTheCurrentOne) {
+    QTemporaryDir dir;
+    const auto file = [&](const QString& name, const QByteArray& lines) {
+        return WriteBytes(dir.filePath(name), ShotRecordHeader() + lines);
+    };
+    const auto shot = [](int second) {
+        return ShotRecordLine(SampleShot(kToday, "あ", 40, 40, second));
+    };
+    ASSERT_TRUE(file("results-20261201-090000.csv", shot(1) + "damaged\r\n" + shot(2)));
+    ASSERT_TRUE(file("results-20261201-090000-2.csv", shot(3)));  // moved within the same second
+    ASSERT_TRUE(file("results-20261205-120000.csv", shot(4)));
+    ASSERT_TRUE(file("results.csv", shot(5) + "x\r\ny\r\n"));
+    for (const char* other :
+         {"results-2026121-090000.csv", "results-20261201-090000.csv~",
+          "Results-20261201-090000.csv", "results-20261201-090000.CSV",
+          "results-20261201-090000-0.csv", "results-20261201-090000-2-3.csv",
+          "results-２０261201-090000.csv", "tezra-results-20261201-090000.csv"}) {
+        ASSERT_TRUE(file(QString::fromUtf8(other), shot(30)));
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath("results-20261205-120000.csv"),
+                            dir.filePath("results-20261206-120000.csv")));
+
+    const ShotRecordContents read = ReadShotRecord(dir.filePath("results.csv"));
+    std::vector<int> seconds;
+    for (const ShotRow& row : read.rows) {
+        seconds.push_back(row.time.second());
+    }
+    EXPECT_EQ(seconds, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(read.damagedLines, 3);
+    std::vector<std::pair<QString, int>> files;
+    for (const ShotRecordFile& f : read.files) {
+        files.emplace_back(f.name, f.damagedLines);
+    }
+    EXPECT_EQ(files, (std::vector<std::pair<QString, int>>{{"results-20261201-090000.csv", 1},
+                                                           {"results-20261201-090000-2.csv", 0},
+                                                           {"results-20261205-120000.csv", 0},
+                                                           {"results-20261206-120000.csv", 0},
+                                                           {"results.csv", 2}}));
+    EXPECT_EQ(
+        read.problem,
+        "results-20261206-120000.csv：きろくのファイルがリンクになっているので、読めません。");
 }
 
 TEST(ResultsFiguresTest, OnlyARegularFileIsReadAndAnythingElseSaysWhy) {

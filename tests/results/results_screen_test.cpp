@@ -113,8 +113,13 @@ TEST_F(ResultsScreenTest, ShowsTheSessionByAngleAndByNameAndFiltersIt) {
     }
 }
 
-TEST_F(ResultsScreenTest, SavesACopyWhereTheTeacherChose) {
+TEST_F(ResultsScreenTest, SavesACopyOfTheWholeRecordWhereTheTeacherChose) {
+    // A file the recorder moved aside last week.
+    const ShotRow earlier = SampleShot(kNow.date().addDays(-7), "はな", 60, 60);
+    ASSERT_TRUE(WriteRecord(dir.filePath("results-20261203-090000.csv"), {earlier}));
     FrmResults& results = open();
+    EXPECT_EQ(tableColumn(0), (QStringList{"たろう", "はな", "ゆき"}));
+    EXPECT_TRUE(find<QLabel>("lblPath")->text().contains("前のきろく1ファイル"));
     QTemporaryDir usb;
     QString answer;
     results.setFolderChooser([&answer](QWidget*) { return answer; });
@@ -127,10 +132,12 @@ TEST_F(ResultsScreenTest, SavesACopyWhereTheTeacherChose) {
     const QStringList copies = QDir(usb.path()).entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(copies, (QStringList{"tezra-results-20261210-150000-2.csv",
                                    "tezra-results-20261210-150000.csv"}));
+    // One file, oldest first, with one header.
     QFile copy(QDir(usb.path()).filePath(copies[1]));
-    QFile original(path);
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), original.readAll());
+    QFile current(path);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && current.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), ShotRecordHeader() + ShotRecordLine(earlier) +
+                                  current.readAll().sliced(ShotRecordHeader().size()));
     EXPECT_TRUE(find<QLabel>("lblSaved")->text().contains(copies[0]));
 }
 
@@ -143,13 +150,17 @@ TEST_F(ResultsScreenTest, SaysWhatItCouldNotRead) {
     EXPECT_FALSE(find<QPushButton>("cmdSaveCopy")->isEnabled());
     EXPECT_EQ(tableColumn(0), QStringList{});
 
-    // Damaged lines: read around and counted.
+    // Damaged lines: read around and counted, by file.
     ASSERT_TRUE(QDir(dir.path()).rmdir("results.csv"));
     QByteArray bytes = ShotRecordHeader() + "nonsense\r\n" +
                        ShotRecordLine(SampleShot(kNow.date(), "あ", 30, 30)) + "2026-12-10 1";
     ASSERT_TRUE(WriteBytes(path, bytes));
+    ASSERT_TRUE(WriteBytes(dir.filePath("results-20261203-090000.csv"),
+                           ShotRecordHeader() + "2026-12-03,\r\n"));
     screen->reload();
     EXPECT_FALSE(find<QLabel>("lblProblem")->isVisible());
-    EXPECT_EQ(find<QLabel>("lblDamaged")->text(), "こわれた行が2行あったので、とばしました。");
+    EXPECT_EQ(find<QLabel>("lblDamaged")->text(),
+              "こわれた行が3行あったので、とばしました"
+              "（results-20261203-090000.csv に1行、results.csv に2行）。");
     EXPECT_EQ(tableColumn(0), QStringList{"あ"});
 }
