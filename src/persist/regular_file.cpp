@@ -42,6 +42,13 @@ bool IsRegular(int fd) {
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// A regular file that is nowhere else: writing into one with other links would change the file
+// behind each of them, which may lie outside the folder.
+bool IsRegularAndUnlinked(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1;
+}
+
 // O_NONBLOCK: a pipe swapped in at the last moment must not block the open.
 Fd OpenNoFollow(const QByteArray& path, int flags) {
     return Fd(::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -80,8 +87,13 @@ bool WriteInPlace(const QString& path, const QByteArray& bytes) {
     if (file.get() < 0) {
         return ReportNotSaved(path, ErrnoText(errno));
     }
-    if (!IsRegular(file.get())) {
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return ReportNotSaved(path, QStringLiteral("it is no regular file"));
+    }
+    if (info.st_nlink != 1) {
+        return ReportNotSaved(
+            path, QStringLiteral("it has other links and its folder takes no new files"));
     }
     if (::ftruncate(file.get(), 0) != 0 || !WriteAllAndSync(file.get(), bytes) || !file.close()) {
         return ReportNotSaved(path, ErrnoText(errno));
@@ -148,7 +160,7 @@ bool WriteRegularFile(const QString& path, const QByteArray& bytes) {
 
 bool CanWriteRegularFile(const QString& path) {
     Fd file = OpenNoFollow(QFile::encodeName(path), O_WRONLY);
-    if (file.get() >= 0 && IsRegular(file.get())) {
+    if (file.get() >= 0 && IsRegularAndUnlinked(file.get())) {
         return true;
     }
     QByteArray temp = TempTemplateFor(path);

@@ -17,9 +17,10 @@ inline constexpr const char* kSaveTempPrefix = ".tezra-save.";
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes);
 
 // Replaces the file with the bytes: a new file written in its folder and renamed over it, so a
-// failure leaves the old file as it was. When the folder takes no new files but the file may be
-// written, it is written in place instead; a failure may then damage it. Nothing is written over
-// a link or anything else that is no regular file. A failure returns false and says so in one
+// failure leaves the old file as it was and a file with other links (hard links) is parted from
+// them. When the folder takes no new files but the file may be written, it is written in place
+// instead, unless it has other links; a failure may then damage it. Nothing is written over a
+// link or anything else that is no regular file. A failure returns false and says so in one
 // line on standard error.
 bool WriteRegularFile(const QString& path, const QByteArray& bytes);
 

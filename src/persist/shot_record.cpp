@@ -60,7 +60,9 @@ bool ShotRecord::append(const ShotRow& row) {
     QString why;
     struct stat info {};
     int fd = OpenForAppend(path_, why, info);
-    if (fd >= 0 && info.st_size >= moveAsideBytes_) {
+    // A file with other links (hard links) would take the line into each of them, which may lie
+    // outside the folder: it is moved aside as a full one is, and never written again.
+    if (fd >= 0 && (info.st_size >= moveAsideBytes_ || info.st_nlink != 1)) {
         ::close(fd);
         if (!moveAside(row)) {
             return false;

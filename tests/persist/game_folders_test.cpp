@@ -127,6 +127,13 @@ TEST_F(GameFoldersTest, AFolderClosedToNewFilesKeepsItsWritableHighScoreFile) {
     const GameFolders folders = LocateAsOutsider(game);
     EXPECT_EQ(folders.data, game);
     EXPECT_EQ(Get(game, kHighScoreFile), " 1500\r\nx\r\n");  // the probe changed nothing
+
+    // With another link it may not be written in place: the scores go to the user folder.
+    ASSERT_EQ(::link(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(),
+                     QFile::encodeName(root_.filePath("elsewhere")).constData()),
+              0);
+    EXPECT_EQ(LocateAsOutsider(game).data, user_);
+    EXPECT_EQ(Get(user_, kHighScoreFile), " 1500\r\nx\r\n");
 }
 
 TEST_F(GameFoldersTest, WithNoFolderToWriteTheScoresAreShownAsTheyStand) {
