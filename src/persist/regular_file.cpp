@@ -81,6 +81,10 @@ QByteArray TempTemplateFor(const QString& path) {
                              info.fileName() + QStringLiteral(".XXXXXX"));
 }
 
+QString FolderOf(const QString& path) {
+    return QFileInfo(path).path();
+}
+
 // A shared PC may close the folder to new files and leave the files open to all.
 bool WriteInPlace(const QString& path, const QByteArray& bytes) {
     Fd file = OpenNoFollow(QFile::encodeName(path), O_WRONLY);
@@ -94,6 +98,9 @@ bool WriteInPlace(const QString& path, const QByteArray& bytes) {
     if (info.st_nlink != 1) {
         return ReportNotSaved(
             path, QStringLiteral("it has other links and its folder takes no new files"));
+    }
+    if (IsPrivateFolder(FolderOf(path))) {
+        ::fchmod(file.get(), PrivateMode(info.st_mode));  // another user's file keeps its mode
     }
     if (::ftruncate(file.get(), 0) != 0 || !WriteAllAndSync(file.get(), bytes) || !file.close()) {
         return ReportNotSaved(path, ErrnoText(errno));
@@ -148,7 +155,10 @@ bool WriteRegularFile(const QString& path, const QByteArray& bytes) {
                    ? WriteInPlace(path, bytes)
                    : ReportNotSaved(path, ErrnoText(error));
     }
-    const mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    if (IsPrivateFolder(FolderOf(path))) {
+        mode = PrivateMode(mode);
+    }
     if (::fchmod(file.get(), mode) != 0 || !WriteAllAndSync(file.get(), bytes) || !file.close() ||
         ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
         const int error = errno;
@@ -181,6 +191,12 @@ void RemoveSaveLeftovers(const QString& folder, std::chrono::system_clock::time_
             ::unlink(path.constData());
         }
     }
+}
+
+bool IsPrivateFolder(const QString& folder) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
 bool ReportNotSaved(const QString& path, const QString& why) {

@@ -333,6 +333,25 @@ TEST_F(DataFilesTest, AFolderClosedToNewFilesStillSavesIntoItsFiles) {
     QFile::setPermissions(folder_.path(), QFile::WriteOwner | everyone);
 }
 
+TEST_F(DataFilesTest, ASaveInPlaceInAPrivateFolderClosesTheFileToOthers) {
+    Put(kHighScoreFile, " 1250\r\n" + kZubi + "\r\n");
+    Chmod(PathOf(kHighScoreFile), 0644);
+    if (geteuid() == 0) {  // the folder and the file of the user who plays
+        for (const QString& path : {folder_.path(), PathOf(kHighScoreFile)}) {
+            ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        }
+    }
+    Chmod(folder_.path(), 0500);
+    {
+        const AsOrdinaryUser pupil;
+        EXPECT_TRUE(SaveHighScore(state_));
+    }
+    Chmod(folder_.path(), 0700);
+    struct stat saved {};
+    ASSERT_EQ(stat(QFile::encodeName(PathOf(kHighScoreFile)).constData(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, 0600u);
+}
+
 TEST_F(DataFilesTest, WithoutTheCodePageNothingIsWritten) {
     EXPECT_TRUE(IsCp932Available());
 
