@@ -14,10 +14,13 @@ class SingleInstance {
     virtual bool acquire() = 0;
 };
 
-// A lock file held for the whole run. Only a live copy of this user holding the lock keeps
-// another copy from starting: a lock left by a copy that died, an empty or damaged one, one from
-// another host or user, or a link in its place is taken over; and when no lock can be made or
-// checked at all, the game starts anyway, since being unable to play is worse than two copies.
+// A lock file held for the whole run, readable by this user alone. Only a live copy of this user
+// holding the lock keeps another copy from starting: a lock left by a copy that died, an empty or
+// damaged one, or one from another host is taken over. Anything in its place that is no small
+// regular file of this user with no other link (a link, a pipe, a device, a huge file) is
+// renamed to <path>.set-aside with one line on standard error, and a fresh lock made. When no
+// lock can be made or checked at all, the game starts anyway, since being unable to play is
+// worse than two copies.
 class LockFileInstance : public SingleInstance {
   public:
     // An empty path: there is no place for a lock, and every copy starts.

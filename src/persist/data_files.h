@@ -37,8 +37,9 @@ void LoadHighScoreFile(GameState& state,  // gHiScore, gHiName
 void LoadNoteText(GameState& state);      // gNoteText
 void LoadMusicSetting(GameState& state);  // gBgmOn
 
-// The writers replace their file whole (in place when the folder takes no new files); a failure
-// leaves the state as it was, says so on standard error and returns false. Characters code page
+// The writers replace their file whole (in place when the folder takes no new files, but never
+// a file with other links); a failure leaves the state as it was, says so on standard error and
+// returns false. Characters code page
 // 932 lacks are written as "？".
 bool SaveHighScore(const GameState& state);     // " 1250", then gHiName
 bool SaveMusicSetting(const GameState& state);  // " 1" or " 0"

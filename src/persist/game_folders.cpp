@@ -1,6 +1,7 @@
 #include "persist/game_folders.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,21 @@ bool CanKeepDataIn(const QString& folder) {
 bool IsMissing(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
+}
+
+// The user's data folder, made if need be and closed to other users, since the record holds the
+// children's names; the other rights of a folder found stay.
+bool MakePrivateFolder(const QString& path) {
+    if (!QDir().mkpath(path)) {
+        return false;
+    }
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == ::geteuid() && PrivateMode(info.st_mode) != (info.st_mode & 07777)) {
+        ::chmod(name.constData(), PrivateMode(info.st_mode));
+    }
+    return true;
 }
 
 void CopyMissingDataFiles(const QString& from, const QString& to) {
@@ -66,7 +82,7 @@ GameFolders LocateGameFolders(const QString& programDir, const QString& installe
     if (portable && CanKeepDataIn(files)) {
         return {files, files};
     }
-    if (!userData.isEmpty() && QDir().mkpath(userData) && CanKeepDataIn(userData)) {
+    if (!userData.isEmpty() && MakePrivateFolder(userData) && CanKeepDataIn(userData)) {
         CopyMissingDataFiles(files, userData);
         return {files, userData};
     }

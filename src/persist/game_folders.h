@@ -14,10 +14,10 @@ struct GameFolders {
 // A program with its note file beside it runs from its own folder (the build folder, a copied
 // folder, a USB stick) and keeps its data there as long as that folder can really be written.
 // Otherwise (an installed copy, a folder made read-only) the data live in userData, which is
-// created, and a data file found beside the shipped files is copied there once, so a high score
-// made before stays. When userData cannot be made and written either (or is empty), the files
-// beside the shipped ones are only read, the scores shown as they stand, and one line on
-// standard error says so.
+// created and closed to other users (its files then too, see IsPrivateFolder), and a data file
+// found beside the shipped files is copied there once, so a high score made before stays. When
+// userData cannot be made and written either (or is empty), the files beside the shipped ones
+// are only read, the scores shown as they stand, and one line on standard error says so.
 GameFolders LocateGameFolders(const QString& programDir, const QString& installedFiles,
                               const QString& userData);
 

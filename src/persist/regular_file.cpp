@@ -42,6 +42,13 @@ bool IsRegular(int fd) {
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// A regular file that is nowhere else: writing into one with other links would change the file
+// behind each of them, which may lie outside the folder.
+bool IsRegularAndUnlinked(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1;
+}
+
 // O_NONBLOCK: a pipe swapped in at the last moment must not block the open.
 Fd OpenNoFollow(const QByteArray& path, int flags) {
     return Fd(::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -74,14 +81,26 @@ QByteArray TempTemplateFor(const QString& path) {
                              info.fileName() + QStringLiteral(".XXXXXX"));
 }
 
+QString FolderOf(const QString& path) {
+    return QFileInfo(path).path();
+}
+
 // A shared PC may close the folder to new files and leave the files open to all.
 bool WriteInPlace(const QString& path, const QByteArray& bytes) {
     Fd file = OpenNoFollow(QFile::encodeName(path), O_WRONLY);
     if (file.get() < 0) {
         return ReportNotSaved(path, ErrnoText(errno));
     }
-    if (!IsRegular(file.get())) {
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return ReportNotSaved(path, QStringLiteral("it is no regular file"));
+    }
+    if (info.st_nlink != 1) {
+        return ReportNotSaved(
+            path, QStringLiteral("it has other links and its folder takes no new files"));
+    }
+    if (IsPrivateFolder(FolderOf(path))) {
+        ::fchmod(file.get(), PrivateMode(info.st_mode));  // another user's file keeps its mode
     }
     if (::ftruncate(file.get(), 0) != 0 || !WriteAllAndSync(file.get(), bytes) || !file.close()) {
         return ReportNotSaved(path, ErrnoText(errno));
@@ -136,7 +155,10 @@ bool WriteRegularFile(const QString& path, const QByteArray& bytes) {
                    ? WriteInPlace(path, bytes)
                    : ReportNotSaved(path, ErrnoText(error));
     }
-    const mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    mode_t mode = exists ? old.st_mode & 07777 : 0644;
+    if (IsPrivateFolder(FolderOf(path))) {
+        mode = PrivateMode(mode);
+    }
     if (::fchmod(file.get(), mode) != 0 || !WriteAllAndSync(file.get(), bytes) || !file.close() ||
         ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
         const int error = errno;
@@ -148,7 +170,7 @@ bool WriteRegularFile(const QString& path, const QByteArray& bytes) {
 
 bool CanWriteRegularFile(const QString& path) {
     Fd file = OpenNoFollow(QFile::encodeName(path), O_WRONLY);
-    if (file.get() >= 0 && IsRegular(file.get())) {
+    if (file.get() >= 0 && IsRegularAndUnlinked(file.get())) {
         return true;
     }
     QByteArray temp = TempTemplateFor(path);
@@ -169,6 +191,12 @@ void RemoveSaveLeftovers(const QString& folder, std::chrono::system_clock::time_
             ::unlink(path.constData());
         }
     }
+}
+
+bool IsPrivateFolder(const QString& folder) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
 bool ReportNotSaved(const QString& path, const QString& why) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "persist/regular_file.h"
 #include "persist/shot_record_format.h"
 
 namespace {
@@ -18,10 +19,12 @@ QString SystemError() {
 }
 
 // The file opened for appending (and reading its end), or -1 with the reason. O_NONBLOCK: a pipe in
-// its place must not stop the game at the open.
+// its place must not stop the game at the open. In a private folder it is made or kept private.
 int OpenForAppend(const QString& path, QString& why, struct stat& info) {
+    const bool keepPrivate = IsPrivateFolder(QFileInfo(path).path());
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+                          O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          keepPrivate ? 0600 : 0644);
     if (fd < 0) {
         why = SystemError();
         return -1;
@@ -30,6 +33,10 @@ int OpenForAppend(const QString& path, QString& why, struct stat& info) {
         why = QStringLiteral("it is no regular file");
         ::close(fd);
         return -1;
+    }
+    // Not through other links: the mode is the file's behind each of them.
+    if (keepPrivate && info.st_nlink == 1 && PrivateMode(info.st_mode) != (info.st_mode & 07777)) {
+        ::fchmod(fd, PrivateMode(info.st_mode));
     }
     return fd;
 }
@@ -60,7 +67,9 @@ bool ShotRecord::append(const ShotRow& row) {
     QString why;
     struct stat info {};
     int fd = OpenForAppend(path_, why, info);
-    if (fd >= 0 && info.st_size >= moveAsideBytes_) {
+    // A file with other links (hard links) would take the line into each of them, which may lie
+    // outside the folder: it is moved aside as a full one is, and never written again.
+    if (fd >= 0 && (info.st_size >= moveAsideBytes_ || info.st_nlink != 1)) {
         ::close(fd);
         if (!moveAside(row)) {
             return false;

@@ -10,8 +10,10 @@
 // as it was and at most one partial last line, which readers skip and the next append steps over
 // to a line of its own. A file that passes moveAsideBytes is renamed to
 // results-YYYYMMDD-HHMMSS.csv beside it (the time of the shot that found it so) and a fresh
-// file begins. Only a regular file is ever written, never through a symbolic link. A shot that
-// cannot be recorded is lost, said once on standard error, and the game plays on.
+// file begins; so does a file with other links (hard links), which is never written into. Only a
+// regular file is ever written, never through a symbolic link; in a private folder
+// (IsPrivateFolder) it is made or kept private. A shot that cannot be recorded is lost, said once
+// on standard error, and the game plays on.
 class ShotRecord {
   public:
     static constexpr qint64 kMoveAsideBytes = 5 * 1024 * 1024;

@@ -14,6 +14,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 namespace {
 constexpr uid_t kNobody = 65534;
@@ -119,6 +120,59 @@ TEST_F(LockFileInstanceTest, ADamagedForeignOrLinkedLockIsTakenOver) {
         EXPECT_TRUE(instance.acquire()) << name;
         EXPECT_TRUE(HeldByUs(lock)) << name;
     }
+}
+
+TEST_F(LockFileInstanceTest, WhatCouldNeverBeALockIsSetAsideAndTheGameStarts) {
+    alarm(60);  // a start that blocks or never ends fails the test instead of hanging it
+    const QByteArray name = QFile::encodeName(lock);
+    std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(name.constData(), 0600), 0); }},
+        {"a link to an endless device", [&] { ASSERT_TRUE(QFile::link("/dev/zero", lock)); }},
+        {"a 2 GiB file of holes",
+         [&] {
+             Write(lock, "");
+             ASSERT_EQ(truncate(name.constData(), off_t(2) << 30), 0);
+         }},
+        {"a hard link",
+         [&] {
+             Write(dir.filePath("other"), LockText(DeadPid(), QSysInfo::machineHostName()));
+             ASSERT_EQ(link(QFile::encodeName(dir.filePath("other")).constData(), name.constData()),
+                       0);
+         }},
+        // Qt reads the lock it takes to clear a stale one too.
+        {"a pipe beside a dead copy's lock",
+         [&] {
+             Write(lock, LockText(DeadPid(), QSysInfo::machineHostName()));
+             MakeOld(lock);
+             ASSERT_EQ(mkfifo(QFile::encodeName(lock + ".rmlock").constData(), 0600), 0);
+         }},
+    };
+    if (geteuid() == 0) {
+        cases.push_back({"another user's", [&] {
+                             Write(lock, LockText(DeadPid(), QSysInfo::machineHostName()));
+                             ASSERT_EQ(chown(name.constData(), kNobody, kNobody), 0);
+                         }});
+    }
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        QFile::remove(lock);
+        QFile::remove(lock + ".rmlock");
+        make();
+        testing::internal::CaptureStderr();
+        LockFileInstance instance(lock);
+        EXPECT_TRUE(instance.acquire());
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(".set-aside"), std::string::npos) << said;
+        EXPECT_TRUE(HeldByUs(lock));
+        struct stat made {};
+        ASSERT_EQ(stat(name.constData(), &made), 0);
+        EXPECT_EQ(made.st_mode & 0777, 0600u);
+        EXPECT_EQ(InChild([&] { return LockFileInstance(lock).acquire(); }), 1)
+            << "a second copy started";
+    }
+    EXPECT_TRUE(QFileInfo::exists(lock + ".set-aside"));
+    alarm(0);
 }
 
 TEST_F(LockFileInstanceTest, WithNoPlaceForALockTheGameStartsAnyway) {

@@ -333,6 +333,25 @@ TEST_F(DataFilesTest, AFolderClosedToNewFilesStillSavesIntoItsFiles) {
     QFile::setPermissions(folder_.path(), QFile::WriteOwner | everyone);
 }
 
+TEST_F(DataFilesTest, ASaveInPlaceInAPrivateFolderClosesTheFileToOthers) {
+    Put(kHighScoreFile, " 1250\r\n" + kZubi + "\r\n");
+    Chmod(PathOf(kHighScoreFile), 0644);
+    if (geteuid() == 0) {  // the folder and the file of the user who plays
+        for (const QString& path : {folder_.path(), PathOf(kHighScoreFile)}) {
+            ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        }
+    }
+    Chmod(folder_.path(), 0500);
+    {
+        const AsOrdinaryUser pupil;
+        EXPECT_TRUE(SaveHighScore(state_));
+    }
+    Chmod(folder_.path(), 0700);
+    struct stat saved {};
+    ASSERT_EQ(stat(QFile::encodeName(PathOf(kHighScoreFile)).constData(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 07777, 0600u);
+}
+
 TEST_F(DataFilesTest, WithoutTheCodePageNothingIsWritten) {
     EXPECT_TRUE(IsCp932Available());
 
@@ -433,6 +452,35 @@ TEST_F(DataFilesTest, LinksAreNeitherFollowedNorReplaced) {
     }
     Chmod(folder_.path(), 0700);
     checkNothingMoved();
+}
+
+TEST_F(DataFilesTest, AFileWithOtherLinksIsNeverWrittenInto) {
+    // A hard link to someone else's file, which a pupil may write, in a folder closed to new
+    // files: renaming a new file over it, which would part the links, is not possible.
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath("outside");
+    const QByteArray outsideBytes = " 5000\r\n" + kZubi + "\r\n";
+    {
+        QFile file(outside);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(outsideBytes);
+    }
+    Chmod(outside, 0666);
+    ASSERT_EQ(link(QFile::encodeName(outside).constData(),
+                   QFile::encodeName(PathOf(kHighScoreFile)).constData()),
+              0);
+    Chmod(folder_.path(), 0555);
+    state_.gHiScore = 6000;
+    {
+        const AsOrdinaryUser pupil;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(SaveHighScore(state_));
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    Chmod(folder_.path(), 0700);
+    EXPECT_EQ(Get(kHighScoreFile), outsideBytes);  // the outside file too: they are one
+    EXPECT_EQ(state_.gHiScore, 6000);
 }
 
 TEST_F(DataFilesTest, APipeOrAFolderInAFilesPlaceReadsAsMissingAndStays) {

@@ -10,9 +10,16 @@
 
 #include "persist/data_files.h"
 #include "persist/game_folders.h"
+#include "persist/shot_record.h"
+#include "results/sample_shots.h"
 #include "state/game_state.h"
 
 namespace {
+
+mode_t ModeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 class GameFoldersTest : public testing::Test {
   protected:
@@ -96,6 +103,49 @@ TEST_F(GameFoldersTest, AnInstalledCopyReadsItsSharedFilesAndWritesInTheUserFold
     EXPECT_TRUE(QDir(bin).isEmpty());
 }
 
+TEST_F(GameFoldersTest, TheUserFolderAndEveryFileTheGameWritesThereAreClosedToOthers) {
+    // Left open by an earlier version: the folder 0755, its files 0644.
+    const QString shared = Make("usr/share/tezra");
+    Put(shared, kNoteFile, "note\r\n");
+    const QString openGame = Make("game");
+    Put(openGame, kNoteFile, "note\r\n");
+    const mode_t umaskWas = ::umask(022);  // the modes of files made anew as a desktop has them
+    for (const QString& folder : {user_, openGame}) {
+        QDir().mkpath(folder);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+        Put(folder, kHighScoreFile, " 1500\r\nx\r\n");
+        Put(folder, "results.csv", "");
+        ::chmod(QFile::encodeName(QDir(folder).filePath(kHighScoreFile)).constData(), 0644);
+        ::chmod(QFile::encodeName(QDir(folder).filePath("results.csv")).constData(), 0644);
+    }
+    const GameFolders folders = LocateGameFolders(Make("usr/bin"), shared, user_);
+    ASSERT_EQ(folders.data, user_);
+    EXPECT_EQ(ModeOf(user_), 0700u);
+
+    // A game folder open to others (the pupils of a shared PC may share its scores) keeps the
+    // modes its files have, and makes new ones as before.
+    for (const auto& [folder, dataMode] : {std::pair{user_, 0600u}, std::pair{openGame, 0644u}}) {
+        SCOPED_TRACE(folder.toStdString());
+        GameState state;
+        SetAppDir(state, folder);
+        LoadHighScoreFile(state);
+        LoadMusicSetting(state);  // made anew with its default
+        state.gHiScore = 2000;
+        ASSERT_TRUE(SaveHighScore(state));
+        ShotRecord record(folder, 1);  // every shot moves the last file aside
+        ASSERT_TRUE(record.append(SampleShot(QDate(2026, 12, 10), "ゆき", 40, 40)));
+        ASSERT_TRUE(record.append(SampleShot(QDate(2026, 12, 10), "ゆき", 40, 50, 1)));
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+            if (name != kNoteFile) {
+                EXPECT_EQ(ModeOf(QDir(folder).filePath(name)), dataMode) << name.toStdString();
+            }
+        }
+        EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath("results-20261210-090001.csv")));
+    }
+    EXPECT_EQ(ModeOf(openGame), 0755u);
+    ::umask(umaskWas);
+}
+
 TEST_F(GameFoldersTest, AFolderThatTakesNothingHandsItsHighScoreToTheUserFolderOnce) {
     // A copied folder whose high-score file came along read-only, in a folder that refuses new
     // files: its score is carried over, and a later start keeps what the user folder holds. Its
@@ -127,6 +177,13 @@ TEST_F(GameFoldersTest, AFolderClosedToNewFilesKeepsItsWritableHighScoreFile) {
     const GameFolders folders = LocateAsOutsider(game);
     EXPECT_EQ(folders.data, game);
     EXPECT_EQ(Get(game, kHighScoreFile), " 1500\r\nx\r\n");  // the probe changed nothing
+
+    // With another link it may not be written in place: the scores go to the user folder.
+    ASSERT_EQ(::link(QFile::encodeName(QDir(game).filePath(kHighScoreFile)).constData(),
+                     QFile::encodeName(root_.filePath("elsewhere")).constData()),
+              0);
+    EXPECT_EQ(LocateAsOutsider(game).data, user_);
+    EXPECT_EQ(Get(user_, kHighScoreFile), " 1500\r\nx\r\n");
 }
 
 TEST_F(GameFoldersTest, WithNoFolderToWriteTheScoresAreShownAsTheyStand) {

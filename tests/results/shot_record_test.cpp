@@ -188,6 +188,22 @@ TEST(ShotRecordTest, AFullFileIsMovedAsideWithNothingLost) {
     }
 }
 
+TEST(ShotRecordTest, AFileWithOtherLinksIsMovedAsideNotWrittenInto) {
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath("outside.csv");
+    ASSERT_TRUE(WriteBytes(outside, "keep\r\n"));
+    ShotRecord record(dir.path());
+    ASSERT_EQ(::link(QFile::encodeName(outside).constData(),
+                     QFile::encodeName(record.path()).constData()),
+              0);
+    ASSERT_TRUE(record.append(SampleShot(kDay, "ゆき", 40, 40)));
+    EXPECT_EQ(FileBytes(outside), "keep\r\n");
+    EXPECT_EQ(FileBytes(record.path()),
+              ShotRecordHeader() + ShotRecordLine(SampleShot(kDay, "ゆき", 40, 40)));
+    EXPECT_EQ(FileBytes(dir.filePath("results-20261210-090000.csv")), "keep\r\n");
+}
+
 TEST(ShotRecordTest, WhereNoRecordCanBeWrittenPlayGoesOnWithOneLineSaid) {
     QTemporaryDir dir;
     // A data folder that is a file; a link in the record's place, to a file it must not touch.
